@@ -1,0 +1,7 @@
+#include "clinic/common/ProgramValues.h"
+
+ProgramValues& programValues()
+{
+    static ProgramValues values;
+    return values;
+}

@@ -1,0 +1,1 @@
+// Generated table goes here.
