@@ -1,0 +1,52 @@
+#include "clinic/common/MaintenanceLayout.h"
+
+#include <QAbstractButton>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+
+QLabel* addLabelledRow(QGridLayout* grid, int row, const QString& label, QWidget* edit, int pair, int editColumnSpan)
+{
+    auto* caption = new QLabel(label, edit->parentWidget());
+    caption->setBuddy(edit);
+    const bool multiLine = qobject_cast<QPlainTextEdit*>(edit) != nullptr;
+    caption->setAlignment(Qt::AlignRight | (multiLine ? Qt::AlignTop : Qt::AlignVCenter));
+    if (multiLine)
+        caption->setContentsMargins(0, 4, 0, 0);
+    grid->addWidget(caption, row, pair * 2, multiLine ? Qt::AlignRight | Qt::AlignTop : Qt::Alignment());
+    grid->addWidget(edit, row, pair * 2 + 1, 1, editColumnSpan);
+    return caption;
+}
+
+QHBoxLayout* buttonRow(const QList<QAbstractButton*>& buttons)
+{
+    auto* row = new QHBoxLayout;
+    row->setSpacing(8);
+    int width = 0;
+    for (QAbstractButton* button : buttons)
+        width = qMax(width, button->sizeHint().width());
+    for (QAbstractButton* button : buttons) {
+        button->setMinimumWidth(qMax(width, 76));
+        row->addWidget(button);
+    }
+    row->addStretch(1);
+    return row;
+}
+
+GridColumn fieldColumn(const QString& field, int displayWidth, const QString& title)
+{
+    GridColumn column;
+    column.field = field;
+    column.title = title;
+    column.displayWidth = displayWidth;
+    return column;
+}
+
+GridColumn numberColumn(const QString& field, int displayWidth, std::function<QString(const QVariant&)> format)
+{
+    GridColumn column = fieldColumn(field, displayWidth);
+    column.format = std::move(format);
+    column.alignment = Qt::AlignRight | Qt::AlignVCenter;
+    return column;
+}
