@@ -140,6 +140,8 @@ def build_letters(unihan_dir):
                            set(VARIANT_FIELDS))
     compat = compatibility_targets(os.path.join(unihan_dir, 'UnicodeData.txt'))
 
+    replaced_by_standard = set()
+
     def own_reading(cp):
         fields = readings.get(cp, {})
         if 'kMandarin' in fields and 'kTGHZ2013' in fields:
@@ -151,6 +153,7 @@ def build_letters(unihan_dir):
             standard = [r.split(',')[0] for r in
                         re.findall(r':(\S+)', fields['kTGHZ2013'])]
             if initial_of(mandarin) not in {initial_of(r) for r in standard}:
+                replaced_by_standard.add(cp)
                 return standard[0]
         for field in ['kMandarin'] + FALLBACK_FIELDS:
             if field in fields:
@@ -177,6 +180,8 @@ def build_letters(unihan_dir):
             found = reading(cp)
             if found:
                 letters[cp] = initial_of(found)
+    print('characters read as the standard dictionary instead of kMandarin: %d'
+          % len(replaced_by_standard))
     return letters
 
 
