@@ -379,7 +379,7 @@ QString normalised(QString text)
     text.remove(QRegularExpression(u"\\s+"_s));
     text.replace(u'∶', u'：');
     text.replace(u"营运"_s, u"运行"_s).replace(u'浓', u'厚').replace(u'著', u'着').replace(u'徵', u'征');
-    text.replace(u"伊芳尹"_s, u"伊尹"_s).replace(u"虎野狼"_s, u"虎狼"_s);
+    text.replace(u"伊芳尹"_s, u"伊尹"_s).replace(u"虎野狼"_s, u"虎狼"_s).replace(u'瘛', u'螈').replace(u"病人"_s, u"病患"_s);
     return text;
 }
 
