@@ -11,6 +11,8 @@ class NoteMdiArea : public QMdiArea
     Q_OBJECT
     // Skins set it with "qproperty-noteColor: #445566;".
     Q_PROPERTY(QColor noteColor READ noteColor WRITE setNoteColor)
+    // The colour of the empty area: "qproperty-deskColor: #e9e4d8;".
+    Q_PROPERTY(QColor deskColor READ deskColor WRITE setDeskColor)
 
 public:
     explicit NoteMdiArea(QWidget* parent = nullptr);
@@ -19,6 +21,8 @@ public:
     QFont noteFont() const;
     QColor noteColor() const { return m_noteColor; }
     void setNoteColor(const QColor& color);
+    QColor deskColor() const { return background().color(); }
+    void setDeskColor(const QColor& color) { setBackground(color); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,5 +1,6 @@
 #include "clinic/common/ShowTextFile.h"
 
+#include "clinic/common/Skins.h"
 #include "platform/text/TextCodec.h"
 
 #include <QApplication>
@@ -112,5 +113,6 @@ bool ShowTextFile(const QString& caption, const QString& prompt, const QString& 
     if (!readTextFile(fileName, &text, &error))
         throw std::runtime_error(error.toStdString());
     TextFileDialog dialog(caption, prompt, text, maxLength, QApplication::activeWindow());
+    ApplySkin(&dialog);
     return dialog.exec() == QDialog::Accepted;
 }

@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QMainWindow>
 #include <QMdiArea>
+#include <QScreen>
 #include <QSettings>
 
 namespace {
@@ -64,6 +65,9 @@ void ApplySkin(QWidget* window)
     if (isMdiFrame(window)) {
         window->setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
             | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+        // Centred on the screen, and maximised where a window manager does it.
+        if (const QScreen* screen = window->screen())
+            window->setGeometry(screen->availableGeometry());
         window->setWindowState(Qt::WindowMaximized);
     } else if (window->isWindow()) {
         window->setWindowState(Qt::WindowNoState);
