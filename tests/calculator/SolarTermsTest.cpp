@@ -13,6 +13,7 @@
 
 #include <cmath>
 #include <fstream>
+#include <ostream>
 #include <sstream>
 #include <string>
 
@@ -161,6 +162,11 @@ const PublishedTerm kPublishedTerms[] = {
     {"SpringBegins2025", 2025, 2, TermOfMonth::Jie, {2025, 2, 3}, 22, 10, "PMO 立春 2025-02-03 22:10"},
 };
 
+void PrintTo(const PublishedTerm& term, std::ostream* os)
+{
+    *os << term.label;
+}
+
 class PublishedTermTest : public testing::TestWithParam<PublishedTerm>
 {
 };
@@ -213,6 +219,11 @@ const CheckedInstant kNearMidnight[] = {
     {"Winter2021", 2021, 12, TermOfMonth::Zhongqi, 21, 23, 59, 15.0},      // 冬至
     {"Spring2084", 2084, 3, TermOfMonth::Zhongqi, 19, 23, 59, 9.9},        // 春分
 };
+
+void PrintTo(const CheckedInstant& instant, std::ostream* os)
+{
+    *os << instant.label;
+}
 
 class NearMidnightTest : public testing::TestWithParam<CheckedInstant>
 {
