@@ -26,15 +26,14 @@ const QString kElements = u"金木水火土"_s;
 const QStringList kMovementColumns = {u"初运"_s, u"二运"_s, u"三运"_s, u"四运"_s, u"终运"_s};
 const QStringList kQiColumns = {u"初气"_s, u"气二"_s, u"气三"_s, u"气四"_s, u"气五"_s, u"终气"_s};
 
-// The content database, built once from the sources for all tests here. The
-// solar-term calendar is another file's business and may be absent.
+// The content database, built once from the sources for all tests here.
 class Content : public ::testing::Test
 {
 protected:
     static void SetUpTestSuite()
     {
         s_db = std::make_unique<Database>(Database::openInMemory());
-        loadContent(*s_db, QStringLiteral(CONTENT_DIR), {u"calendar"_s});
+        loadContent(*s_db, QStringLiteral(CONTENT_DIR), {});
     }
     static void TearDownTestSuite() { s_db.reset(); }
 
