@@ -90,6 +90,7 @@ void MaintenanceController::add()
 {
     runShowingErrors(m_window, [&] {
         setKeyEditWritable(true);
+        m_rowBeforeAppend = m_dataSet->currentRow();
         m_dataSet->append();
         if (afterAppend)
             afterAppend(*m_dataSet);
@@ -135,7 +136,12 @@ void MaintenanceController::save()
 
 void MaintenanceController::cancel()
 {
+    const bool dropsNewRow = m_dataSet->state() == DataSet::State::Insert;
     m_dataSet->cancel();
+    // A dropped new row gives the current row back to the row it came from.
+    if (dropsNewRow && m_rowBeforeAppend >= 0)
+        m_dataSet->setCurrentRow(m_rowBeforeAppend);
+    m_rowBeforeAppend = -1;
     setKeyEditWritable(false);
 }
 

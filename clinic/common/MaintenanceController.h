@@ -81,6 +81,7 @@ private:
     QList<QPointer<QWidget>> m_browseReadOnly;
     QList<QPointer<QWidget>> m_lockedWhileEditing;
     QPointer<QWidget> m_keyEdit;
+    int m_rowBeforeAppend = -1;
 };
 
 // Read-only switch of the edit controls a maintenance panel uses (line

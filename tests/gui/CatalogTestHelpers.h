@@ -24,6 +24,19 @@ inline void click(QWidget* window, const char* button)
     QTest::mouseClick(child<QAbstractButton>(window, button), Qt::LeftButton);
 }
 
+// Key presses for each character of text (QTest::keyClicks knows only ASCII).
+inline void typeText(QWidget* edit, const QString& text)
+{
+    for (const QChar c : text) {
+        if (c.unicode() < 128) {
+            QTest::keyClick(edit, c.toLatin1());
+        } else {
+            QTest::sendKeyEvent(QTest::Press, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Release, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
+    }
+}
+
 // Types text at the end of a line edit or memo, as a user does.
 inline void typeInto(QWidget* window, const char* name, const QString& text)
 {
@@ -32,7 +45,7 @@ inline void typeInto(QWidget* window, const char* name, const QString& text)
         line->end(false);
     else if (auto* memo = qobject_cast<QPlainTextEdit*>(edit))
         memo->moveCursor(QTextCursor::End);
-    QTest::keyClicks(edit, text);
+    typeText(edit, text);
 }
 
 // Replaces the text of a line edit as a user does (select all, type).
@@ -43,7 +56,7 @@ inline void retype(QWidget* window, const char* name, const QString& text)
     if (text.isEmpty())
         QTest::keyClick(line, Qt::Key_Delete);
     else
-        QTest::keyClicks(line, text);
+        typeText(line, text);
 }
 
 inline QString lineText(QWidget* window, const char* name)
