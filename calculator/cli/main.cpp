@@ -2,7 +2,7 @@
 // the calculator's main window and whole-year analysis would show.
 #include "calculator/cli/CliReport.h"
 #include "calculator/core/CalendarError.h"
-#include "platform/db/Database.h"
+#include "calculator/core/TamsorDatabase.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -54,7 +54,7 @@ int main(int argc, char* argv[])
     QTextStream err(stderr);
 
     QStringList args = app.arguments().mid(1);
-    QString dbPath = QStringLiteral("Tamsor.db");
+    QString dbPath = QString::fromLatin1(kTamsorDatabaseFile);
     QStringList positional;
     for (int i = 0; i < args.size(); ++i) {
         const QString& arg = args[i];
@@ -100,7 +100,7 @@ int main(int argc, char* argv[])
     }
 
     try {
-        Database db = Database::open(dbPath);
+        Database db = OpenTamsorDatabase(dbPath);
         out << YearReport(db, year, now);
         out.flush();
         return 0;

@@ -41,9 +41,9 @@ QStringList markedQiRow(const QString& kind, const QString& branch, int order)
 
 } // namespace
 
-Database MakeTamsorFixture()
+Database MakeTamsorFixture(const QString& path)
 {
-    Database db = Database::openInMemory();
+    Database db = path.isEmpty() ? Database::openInMemory() : Database::create(path);
     db.execScript(schemaText());
 
     // Stems 甲 (太宫土) and 乙 (少商金); the rows of stem 丙 are left out on purpose.

@@ -4,10 +4,11 @@
 
 #include <QString>
 
-// A small Tamsor database in memory, built from the real schema with a few
-// rows per table: the rows of stems 甲 and 乙 and of branches 子 and 丑, the
-// shared rows, and solar terms for the years given to addCalendarYear.
-Database MakeTamsorFixture();
+// A small Tamsor database, built from the real schema with a few rows per
+// table: the rows of stems 甲 and 乙 and of branches 子 and 丑, the shared
+// rows, and solar terms for the years given to addCalendarYear. In memory,
+// or as a new file when a path is given.
+Database MakeTamsorFixture(const QString& path = QString());
 
 // Solar-term days of one year, as the calendar table stores them (only the
 // cells the calculator reads; other months get day 1).
