@@ -14,7 +14,7 @@ class GridFooter;
 //   auto* grid = new DataGrid(this);
 //   grid->setObjectName("DBGridEh1");
 //   grid->setDataSet(&m_rows, {{.field = "药品名", .displayWidth = 12},
-//                              {.field = "小计", .format = moneyTextOf}});
+//                              {.field = "小计", .format = moneyFormat}});
 //   grid->setReadOnly(true);
 //   grid->setTitleClickSort(true);
 //   grid->setFooterSums({"小计"});
