@@ -23,9 +23,6 @@
 
 namespace {
 
-constexpr int kFirstYear = 1901;
-constexpr int kLastYear = 2031;
-
 struct Figures
 {
     double medianMs;

@@ -1,14 +1,12 @@
 #pragma once
 
+#include "calculator/core/LoadedYear.h"
+
 #include <QDateTime>
 #include <QString>
 #include <optional>
 
 class Database;
-
-// The years the calculator offers.
-constexpr int kFirstYear = 1901;
-constexpr int kLastYear = 2031;
 
 // Loads a year as the window does (rewriting the 公历 rows) and returns the
 // text tamsor-cli prints: the summary, both 公历 rows as stored after the

@@ -4,6 +4,10 @@
 #include <QString>
 #include <array>
 
+// The years the calculator offers (the year list, tamsor-cli).
+constexpr int kFirstYear = 1901;
+constexpr int kLastYear = 2031;
+
 // One movement-and-qi year as loaded for display: it runs from the 大寒 day
 // of Year to the 大寒 day of Year + 1.
 //
