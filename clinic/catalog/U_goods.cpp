@@ -114,6 +114,9 @@ void TfrmGoods::buildWidgets()
         pageLayout->addWidget(grid);
         PageControl1->addTab(page, QString::fromUtf8(caption));
     }
+    // Both page tabs stay readable whatever the skin's tab width.
+    PageControl1->setUsesScrollButtons(false);
+    left->setMinimumWidth(236);
     auto* leftLayout = new QVBoxLayout(left);
     leftLayout->setContentsMargins(0, 0, 0, 0);
     leftLayout->addWidget(bsSkinButton1);
@@ -173,9 +176,11 @@ void TfrmGoods::buildWidgets()
         fieldColumn(QStringLiteral("说明")),
     });
     DBGridEh3->setReadOnly(true);
+    // Titles at the left, so that the very wide 说明 column shows its title.
+    DBGridEh3->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
     auto* rightLayout = new QVBoxLayout(right);
-    rightLayout->setContentsMargins(0, 0, 0, 0);
+    rightLayout->setContentsMargins(6, 0, 0, 0);
     rightLayout->addLayout(panel);
     rightLayout->addLayout(buttonRow({bsSkinButton2, bsSkinButton3, bsSkinButton4, bsSkinButton5, bsSkinButton6,
                                       bsSkinButton7, bsSkinButton8}));
@@ -185,7 +190,7 @@ void TfrmGoods::buildWidgets()
     splitter->addWidget(left);
     splitter->addWidget(right);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({210, 810});
+    splitter->setSizes({240, 780});
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
     layout->addWidget(splitter);

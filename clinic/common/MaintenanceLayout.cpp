@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPushButton>
 
 QLabel* addLabelledRow(QGridLayout* grid, int row, const QString& label, QWidget* edit, int pair, int editColumnSpan)
 {
@@ -28,6 +29,9 @@ QHBoxLayout* buttonRow(const QList<QAbstractButton*>& buttons)
         width = qMax(width, button->sizeHint().width());
     for (QAbstractButton* button : buttons) {
         button->setMinimumWidth(qMax(width, 76));
+        // Enter in a dialog's edit box must not press 新增.
+        if (auto* push = qobject_cast<QPushButton*>(button))
+            push->setAutoDefault(false);
         row->addWidget(button);
     }
     row->addStretch(1);
