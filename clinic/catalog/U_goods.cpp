@@ -72,6 +72,12 @@ TfrmGoods::TfrmGoods(QWidget* parent)
     setWindowTitle(QStringLiteral("存货管理"));
     Database& db = TDM::instance().ADOmain();
     ADOQuery3->open(db, kNoDrugsSql);
+    // A new drug starts with zero prices and stock, never with missing
+    // numbers that later arithmetic on stock would turn into nothing.
+    ADOQuery3->setNewRowDefaults([](DataSet& drugs) {
+        for (const char* field : {"买入单价", "卖出单价", "库存量"})
+            drugs.setValue(QString::fromUtf8(field), QVariant::fromValue(Decimal4()));
+    });
     openCategoryLists();
     buildWidgets();
 

@@ -185,8 +185,10 @@ private slots:
         QCOMPARE(drugs(&window)->state(), DataSet::State::Insert);
         typeInto(&window, "bsSkinDBEdit1", name);
         typeInto(&window, "bsSkinDBEdit5", typedCode);
-        typeInto(&window, "bsSkinDBCurrencyEdit1", "1.5");
-        retype(&window, "bsSkinDBNumericEdit1", "10"); // over the "0.00" a new row shows
+        QCOMPARE(lineText(&window, "bsSkinDBCurrencyEdit1"), QString("￥0.00"));
+        QCOMPARE(lineText(&window, "bsSkinDBNumericEdit1"), QString("0.00"));
+        retype(&window, "bsSkinDBCurrencyEdit1", "1.5");
+        retype(&window, "bsSkinDBNumericEdit1", "10");
         click(&window, "bsSkinButton5");
         QCOMPARE(lastMessage(), QString("保存完成"));
         const RowSet rows = stored(name);
@@ -195,6 +197,7 @@ private slots:
         QCOMPARE(rows[0].text("输入码"), storedCode);
         QCOMPARE(rows[0].decimal("卖出单价"), Decimal4::fromDouble(1.5));
         QCOMPARE(rows[0].decimal("库存量"), Decimal4::fromInteger(10));
+        QCOMPARE(rows[0].value("买入单价"), QVariant(0)); // zero, not missing
         QCOMPARE(drugs(&window)->text("药品名"), name); // the saved drug stays current
         QCOMPARE(lineText(&window, "bsSkinDBCurrencyEdit1"), QString("￥1.50"));
     }
@@ -279,7 +282,7 @@ private slots:
         TfrmGoods window;
         click(&window, "bsSkinButton2");
         typeInto(&window, "bsSkinDBEdit1", "甘草");
-        typeInto(&window, "bsSkinDBCurrencyEdit1", "2.5");
+        retype(&window, "bsSkinDBCurrencyEdit1", "2.5");
         click(&window, "bsSkinButton5");
         QCOMPARE(Messages::lastShown()->kind, Messages::Kind::Error);
         QVERIFY(lastMessage().contains("数据库只读"));
