@@ -23,6 +23,20 @@ TestState& state()
     return s;
 }
 
+// Boxes sit over a window so that they wear its skin: the given one, else
+// the active window, else the visible main window.
+QWidget* boxParent(QWidget* parent)
+{
+    if (parent)
+        return parent;
+    if (QWidget* active = QApplication::activeWindow())
+        return active;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->isVisible() && top->inherits("QMainWindow"))
+            return top;
+    return nullptr;
+}
+
 QString titleOrProgramName(const QString& title)
 {
     return title.isEmpty() ? QGuiApplication::applicationDisplayName() : title;
@@ -57,7 +71,7 @@ QMessageBox::StandardButton runBox(QMessageBox::Icon icon, QWidget* parent, cons
         return kind == Messages::Kind::Question ? escapeButton(buttons) : QMessageBox::Ok;
     }
     record(kind, title, text, QString(), true);
-    QMessageBox box(icon, titleOrProgramName(title), text, buttons, parent);
+    QMessageBox box(icon, titleOrProgramName(title), text, buttons, boxParent(parent));
     if (defaultButton != QMessageBox::NoButton)
         box.setDefaultButton(defaultButton);
     const int result = box.exec();
@@ -116,20 +130,20 @@ std::optional<QString> Messages::inputText(QWidget* parent, const QString& capti
     if (s.testMode)
         return std::nullopt;
     bool ok = false;
-    const QString text = QInputDialog::getText(parent, caption, prompt, echo, value, &ok);
+    const QString text = QInputDialog::getText(boxParent(parent), caption, prompt, echo, value, &ok);
     return ok ? std::optional<QString>(text) : std::nullopt;
 }
 
 QString Messages::openFileName(QWidget* parent, const QString& caption, const QString& folder, const QString& filter)
 {
     return runFileDialog(Kind::OpenFile, caption, folder,
-        [&] { return QFileDialog::getOpenFileName(parent, caption, folder, filter); });
+        [&] { return QFileDialog::getOpenFileName(boxParent(parent), caption, folder, filter); });
 }
 
 QString Messages::saveFileName(QWidget* parent, const QString& caption, const QString& path, const QString& filter)
 {
     return runFileDialog(Kind::SaveFile, caption, path,
-        [&] { return QFileDialog::getSaveFileName(parent, caption, path, filter); });
+        [&] { return QFileDialog::getSaveFileName(boxParent(parent), caption, path, filter); });
 }
 
 void Messages::setTestMode(bool on)

@@ -7,18 +7,60 @@
 //                                  running (for screenshots of the main window)
 //   mazurel_startup_probe about    logs in and opens the about window
 //   mazurel_startup_probe help     logs in and opens the help text viewer
+//   mazurel_startup_probe menu     logs in and opens the first menu
+//   mazurel_startup_probe message  logs in and shows a message box
+//   mazurel_startup_probe grid     logs in and opens two tabs with a grid
+//   mazurel_startup_probe chooser  logs in and opens the skin chooser
 //
 // Run it in a working folder that holds OK.db; it prints the time in
 // milliseconds on standard error.
 #include "clinic/app/ClinicProgram.h"
+#include "clinic/app/TDM.h"
 #include "clinic/app/TfrmMain.h"
+#include "clinic/common/MdiWindows.h"
+#include "platform/widgets/DataGrid.h"
+#include "platform/widgets/TitleClickSort.h"
 #include "platform/widgets/ErrorGuard.h"
 
 #include <QAction>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QTimer>
 #include <cstdio>
+
+namespace {
+// Two tabs, one with a grid of the users, to see how a skin dresses them.
+void showSampleGrids()
+{
+    auto* users = new DataSet(qApp);
+    users->open(TDM::instance().ADOmain(), QStringLiteral("select * from 用户表"));
+    for (const QString& title : {QStringLiteral("用户列表"), QStringLiteral("药品库查询")}) {
+        auto* page = new QWidget;
+        page->setWindowTitle(title);
+        auto* layout = new QVBoxLayout(page);
+        auto* row = new QHBoxLayout;
+        row->addWidget(new QLabel(QStringLiteral("药品名：")));
+        row->addWidget(new QLineEdit(QStringLiteral("黄芪")));
+        row->addWidget(new QPushButton(QStringLiteral("执行查询")));
+        row->addWidget(new QPushButton(QStringLiteral("重置")));
+        layout->addLayout(row);
+        auto* grid = new DataGrid;
+        grid->setDataSet(users);
+        grid->setReadOnly(true);
+        grid->setTitleClickSort(true);
+        SortByTitleClick(grid, 1);
+        layout->addWidget(grid);
+        showMdiChild(page);
+    }
+}
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -49,6 +91,14 @@ int main(int argc, char* argv[])
                     main->menuAction(QStringLiteral("关于本软件"))->trigger();
                 else if (mode == QLatin1String("help"))
                     main->menuAction(QStringLiteral("本软件使用说明"))->trigger();
+                else if (mode == QLatin1String("menu"))
+                    main->menuBar()->actions().at(1)->menu()->popup(main->mapToGlobal(QPoint(90, 30)));
+                else if (mode == QLatin1String("message"))
+                    main->menuAction(QStringLiteral("存货管理 "))->trigger();
+                else if (mode == QLatin1String("chooser"))
+                    main->menuAction(QStringLiteral("选择皮肤"))->trigger();
+                else if (mode == QLatin1String("grid"))
+                    showSampleGrids();
             }
         });
     });

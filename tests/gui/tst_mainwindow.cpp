@@ -319,6 +319,18 @@ private slots:
         QVERIFY(about->isVisible());
     }
 
+    // Closing the main window ends the event loop, also while the about
+    // window is open.
+    void closingTheMainWindowEndsTheProgram()
+    {
+        QTimer::singleShot(0, this, [this] {
+            m_main->menuAction("关于本软件")->trigger();
+            m_main->close();
+        });
+        QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(99); }); // still running: fail, not hang
+        QCOMPARE(QCoreApplication::exec(), 0);
+    }
+
     void relatedProgramsStartFromTheirFolders()
     {
         // Nothing there: nothing started, no message.
