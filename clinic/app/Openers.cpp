@@ -1,6 +1,10 @@
 #include "clinic/app/Openers.h"
 
+#include "clinic/catalog/U_goods.h"
+#include "clinic/catalog/U_goodsclass.h"
+#include "clinic/catalog/U_paperclass.h"
 #include "clinic/common/MdiWindows.h"
+#include "clinic/users/U_userinfo.h"
 #include "platform/widgets/Messages.h"
 
 #include <QApplication>
@@ -20,22 +24,22 @@ bool notYetImplemented(const QString& windowName)
 
 bool OpenDrugCategoryEditor()
 {
-    return notYetImplemented(QStringLiteral("药品类别"));
+    return OpenGoodsClass();
 }
 
 bool OpenRecipeCategoryEditor()
 {
-    return notYetImplemented(QStringLiteral("药方类别"));
+    return OpenPaperClass();
 }
 
 bool OpenUserAccounts()
 {
-    return notYetImplemented(QStringLiteral("用户列表"));
+    return OpenUserinfo();
 }
 
-bool OpenDrugInventory(const QString& /*categoryId*/, const QString& /*drugId*/)
+bool OpenDrugInventory(const QString& categoryId, const QString& drugId)
 {
-    return notYetImplemented(QStringLiteral("存货管理"));
+    return OpenGoodsPositioned(categoryId, drugId);
 }
 
 bool OpenDrugQuery()

@@ -350,3 +350,11 @@ bool OpenGoodsPositioned(const QString& categoryId, const QString& drugId, const
     return openMdiWindow<TfrmGoods>(
         [&](TfrmGoods& window) { window.positionOn(categoryId, drugId, categoryClass); });
 }
+
+bool OpenGoodsPositioned(const QString& categoryId, const QString& drugId)
+{
+    return openMdiWindow<TfrmGoods>([&](TfrmGoods& window) {
+        if (!categoryId.isEmpty())
+            window.positionOn(categoryId, drugId, categoryClassOf(TDM::instance().ADOmain(), categoryId));
+    });
+}

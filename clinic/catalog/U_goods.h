@@ -105,3 +105,6 @@ private:
 bool OpenGoods();
 // The same, then positioned on a category and a drug (see positionOn).
 bool OpenGoodsPositioned(const QString& categoryId, const QString& drugId, const QString& categoryClass);
+// The same for a caller that knows only the category: its class is read
+// from 类别表. An empty category opens the window plainly.
+bool OpenGoodsPositioned(const QString& categoryId, const QString& drugId);
