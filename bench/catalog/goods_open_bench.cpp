@@ -1,6 +1,6 @@
 // How long the drug inventory window takes to open on a category of 5 000
 // drugs: making the window (both category lists, the drug list, the grid)
-// and showing it until it has been painted once.
+// and showing it in the default skin until it has been painted once.
 //
 //   goods_open_bench [DB_PATH] [--runs N] [--drugs N]
 // The database is generated on first use (default: goods_open_bench.db in the
@@ -9,6 +9,7 @@
 
 #include "clinic/app/TDM.h"
 #include "clinic/catalog/U_goods.h"
+#include "clinic/common/Skins.h"
 #include "clinic/db/ClinicSchema.h"
 #include "platform/data/DataSet.h"
 
@@ -45,11 +46,19 @@ void generate(const QString& path, int drugCount)
     transaction.commit();
 }
 
-double openOnce()
+struct Timing
+{
+    double make = 0;  // the window made: lists read, grid filled
+    double total = 0; // and shown, painted once
+};
+
+Timing openOnce()
 {
     QElapsedTimer timer;
     timer.start();
     auto* window = new TfrmGoods;
+    const double made = timer.nsecsElapsed() / 1e6;
+    ApplySkin(window); // the built-in default skin, as a window opened from the menu wears it
     window->show();
     // Until the first paint of the drug grid has happened.
     QApplication::processEvents();
@@ -59,7 +68,7 @@ double openOnce()
     QApplication::processEvents();
     if (rows == 0)
         std::fprintf(stderr, "the drug list is empty\n");
-    return ms;
+    return {made, ms};
 }
 
 } // namespace
@@ -87,11 +96,17 @@ int main(int argc, char* argv[])
     const qint64 drugs = dm.ADOmain().scalar("select count(*) from 药品表 where 类别ID='1'").toLongLong();
 
     openOnce(); // the first run also loads fonts and styles
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i)
-        times.push_back(openOnce());
-    std::sort(times.begin(), times.end());
-    std::printf("inventory window on a category of %lld drugs, %d runs: min %.1f ms, median %.1f ms, max %.1f ms\n",
-                drugs, runs, times.front(), times[times.size() / 2], times.back());
+    std::vector<double> totals;
+    std::vector<double> makes;
+    for (int i = 0; i < runs; ++i) {
+        const Timing t = openOnce();
+        totals.push_back(t.total);
+        makes.push_back(t.make);
+    }
+    std::sort(totals.begin(), totals.end());
+    std::sort(makes.begin(), makes.end());
+    std::printf("inventory window on a category of %lld drugs, %d runs: min %.1f ms, median %.1f ms, max %.1f ms"
+                " (making the window alone: median %.1f ms)\n",
+                drugs, runs, totals.front(), totals[totals.size() / 2], totals.back(), makes[makes.size() / 2]);
     return 0;
 }
