@@ -8,6 +8,7 @@
 #include <QAbstractButton>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QtTest>
 #include <stdexcept>
 
@@ -99,7 +100,33 @@ private slots:
         QCOMPARE(Messages::lastShown()->kind, Messages::Kind::Error);
         QCOMPARE(Messages::lastShown()->text, QString("no such column: 诊所"));
     }
+
+    // The program's default error report: an exception escaping any handler
+    // is shown once and the program goes on (the next click works).
+    void anExceptionEscapingAHandlerIsShownAndTheProgramGoesOn()
+    {
+        QPushButton button("保存");
+        int clicks = 0;
+        connect(&button, &QPushButton::clicked, this, [&clicks] {
+            if (++clicks == 1)
+                throw DatabaseError("UNIQUE constraint failed: 用户表.用户名");
+        });
+        button.show();
+        QTest::mouseClick(&button, Qt::LeftButton);
+        QCOMPARE(Messages::shown().size(), 1);
+        QCOMPARE(Messages::lastShown()->kind, Messages::Kind::Error);
+        QCOMPARE(Messages::lastShown()->text, QString("UNIQUE constraint failed: 用户表.用户名"));
+        QTest::mouseClick(&button, Qt::LeftButton);
+        QCOMPARE(clicks, 2);
+        QCOMPARE(Messages::shown().size(), 1);
+    }
 };
 
-QTEST_MAIN(TestMessages)
+// The tests run under the programs' own application object.
+int main(int argc, char** argv)
+{
+    GuardedApplication app(argc, argv);
+    TestMessages test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_messages.moc"
