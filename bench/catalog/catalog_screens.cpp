@@ -1,7 +1,9 @@
 // Shows one catalogue window on a small sample database, dressed in the
 // default skin, for looking at it (screenshots under Xvfb):
 //
-//   catalog_screens goods|goodsclass|paperclass|userinfo OUT.png [--edit]
+//   catalog_screens goods|goodsclass|paperclass|userinfo|main OUT.png [--edit]
+//
+// "main" shows the main window with the inventory opened from its menu.
 //
 // The window is grabbed into OUT.png after it has been laid out and stays
 // on the screen for two more seconds (for `import -window root`). --edit
@@ -9,6 +11,7 @@
 
 #include "clinic/app/ClinicProgram.h"
 #include "clinic/app/TDM.h"
+#include "clinic/app/TfrmMain.h"
 #include "clinic/catalog/U_goods.h"
 #include "clinic/catalog/U_goodsclass.h"
 #include "clinic/catalog/U_paperclass.h"
@@ -53,7 +56,7 @@ int main(int argc, char* argv[])
     loadQtTranslations(app);
     const QStringList args = app.arguments();
     if (args.size() < 3) {
-        std::fprintf(stderr, "usage: catalog_screens goods|goodsclass|paperclass|userinfo OUT.png [--edit]\n");
+        std::fprintf(stderr, "usage: catalog_screens goods|goodsclass|paperclass|userinfo|main OUT.png [--edit]\n");
         return 2;
     }
     const QString which = args[1];
@@ -69,7 +72,12 @@ int main(int argc, char* argv[])
     TDM dm(kClinicDatabaseFile);
 
     std::unique_ptr<QWidget> window;
-    if (which == "goods")
+    if (which == "main") {
+        auto* main = new TfrmMain;
+        window.reset(main);
+        main->show();
+        main->menuAction(QStringLiteral("存货管理 "))->trigger();
+    } else if (which == "goods")
         window = std::make_unique<TfrmGoods>();
     else if (which == "goodsclass")
         window = std::make_unique<TfrmGoodsClass>();
@@ -77,11 +85,14 @@ int main(int argc, char* argv[])
         window = std::make_unique<TfrmPaperClass>();
     else
         window = std::make_unique<TfrmUserinfo>();
-    ApplySkin(window.get());
-    window->show();
+    if (which != "main") {
+        ApplySkin(window.get());
+        window->show();
+    }
     if (edit) {
         const char* modify = which == "goods" ? "bsSkinButton4" : "bsSkinButton3";
-        if (auto* button = window->findChild<QAbstractButton*>(modify))
+        const QList<QAbstractButton*> buttons = window->findChildren<QAbstractButton*>(modify);
+        if (QAbstractButton* button = buttons.isEmpty() ? nullptr : buttons.first())
             button->click();
     }
     QTimer::singleShot(800, [&] { window->grab().save(out); });

@@ -77,8 +77,12 @@ void MaintenanceController::followState()
         setEditReadOnly(edit, !states->editsWritable);
     for (const QPointer<QWidget>& control : std::as_const(m_lockedWhileEditing))
         enable(control, !states->editsWritable);
-    if (!states->editsWritable)
+    if (!states->editsWritable) {
         setKeyEditWritable(false);
+        // Boxes that just became read-only show their values formatted again.
+        if (m_fields)
+            m_fields->showCurrentRow();
+    }
 }
 
 void MaintenanceController::setKeyEditWritable(bool writable)
