@@ -216,6 +216,23 @@ private slots:
         click(&window, "bsSkinButton6");
     }
 
+    void aPriceIsTypedAsAPlainNumberAndShownAsMoneyAfterwards()
+    {
+        TfrmGoods window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        click(&window, "bsSkinButton4");
+        auto* price = child<QLineEdit>(&window, "bsSkinDBCurrencyEdit1");
+        price->setFocus();
+        QTRY_COMPARE(price->text(), QString("0.5"));
+        price->selectAll();
+        typeText(price, "1234.5");
+        click(&window, "bsSkinButton5"); // the box still has the focus
+        QCOMPARE(lastMessage(), QString("保存完成"));
+        QCOMPARE(price->text(), QString("￥1,234.50"));
+        QCOMPARE(stored("麻黄")[0].decimal("卖出单价"), Decimal4::fromDouble(1234.5));
+    }
+
     void lettersInANumberBoxAreRefusedAndIncompleteNumbersReported()
     {
         TfrmGoods window;
