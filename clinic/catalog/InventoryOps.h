@@ -28,7 +28,7 @@ void fillMissingInputCode(DataSet& drugs);
 // its input code. Empty result: post it.
 QString prepareDrugForSave(DataSet& drugs, const QString& currentCategoryId);
 
-// Appends the current drug as one line (药品名, 规格, 单位, quantity
-// 1) to a prescription's line set and posts it. Refuses with a message when
+// Appends the current drug as one line (its 药品名, 规格 and 单位, 数量 1) to
+// a prescription's line set and posts it. Refuses with a message when
 // there is no current drug, so that no empty line is added.
 QString addDrugToPrescription(const DataSet& drugs, DataSet& prescriptionLines);
