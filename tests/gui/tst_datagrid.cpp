@@ -90,6 +90,16 @@ private slots:
         QVERIFY(Messages::shown().isEmpty());
     }
 
+    // Only visible columns lose their arrow; a hidden column keeps its title.
+    void hiddenColumnsKeepTheirTitle()
+    {
+        m_grid->dataModel()->setHeaderData(3, Qt::Horizontal, "说明↑");
+        m_grid->setColumnHidden(3, true);
+        clickTitle(1);
+        QCOMPARE(title(3), QString("说明↑"));
+        QCOMPARE(title(1), QString("药品名↓"));
+    }
+
     void aDesignedArrowCountsAsAMark()
     {
         m_grid->dataModel()->setHeaderData(0, Qt::Horizontal, "编号↓");
