@@ -65,6 +65,8 @@ void DataGrid::setDataSet(DataSet* dataSet, const QList<GridColumn>& columns)
 {
     const bool readOnly = m_model ? m_model->isReadOnly() : false;
     auto* old = m_model;
+    if (old && old->dataSet())
+        disconnect(old->dataSet(), nullptr, this, nullptr);
     m_model = new DataSetModel(dataSet, this);
     m_model->setColumns(columns);
     m_model->setReadOnly(readOnly);
