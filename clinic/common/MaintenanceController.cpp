@@ -99,6 +99,8 @@ void MaintenanceController::add()
         if (afterAppend)
             afterAppend(*m_dataSet);
     });
+    if (!m_dataSet->isEditing())
+        setKeyEditWritable(false);
 }
 
 void MaintenanceController::modify()
