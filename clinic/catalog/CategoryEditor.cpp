@@ -2,7 +2,7 @@
 
 #include "clinic/app/TDM.h"
 #include "clinic/common/MaintenanceController.h"
-#include "clinic/common/MaintenanceFields.h"
+#include "platform/widgets/FieldBinder.h"
 #include "clinic/common/MaintenanceLayout.h"
 #include "platform/data/DataSet.h"
 #include "platform/widgets/DataGrid.h"
@@ -83,7 +83,7 @@ CategoryEditor::CategoryEditor(const CategoryEditorKind& kind, QWidget* parent)
     DBGridEh1->setReadOnly(true);
     DBGridEh1->horizontalHeader()->setStretchLastSection(true);
 
-    m_fields = new MaintenanceFields(ADOQuery1, this);
+    m_fields = new FieldBinder(ADOQuery1, this);
     if (auto* classes = qobject_cast<QComboBox*>(m_classControl))
         m_fields->bindChoice(classes, QStringLiteral("类别名称"));
     else

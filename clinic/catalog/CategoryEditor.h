@@ -7,7 +7,7 @@
 class DataGrid;
 class DataSet;
 class MaintenanceController;
-class MaintenanceFields;
+class FieldBinder;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -58,6 +58,6 @@ private:
     QPushButton* bsSkinButton4;
     QPushButton* bsSkinButton5;
     QPushButton* bsSkinButton6;
-    MaintenanceFields* m_fields;
+    FieldBinder* m_fields;
     MaintenanceController* m_controller;
 };

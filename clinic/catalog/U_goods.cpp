@@ -5,9 +5,9 @@
 #include "clinic/catalog/InventoryOps.h"
 #include "clinic/catalog/U_goodsclass.h"
 #include "clinic/common/MaintenanceController.h"
-#include "clinic/common/MaintenanceFields.h"
+#include "platform/widgets/FieldBinder.h"
 #include "clinic/common/MaintenanceLayout.h"
-#include "clinic/common/MaintenanceNumberBox.h"
+#include "platform/widgets/NumberBox.h"
 #include "clinic/common/MdiWindows.h"
 #include "clinic/common/OpenPrescription.h"
 #include "clinic/common/TmpClass.h"
@@ -135,11 +135,11 @@ void TfrmGoods::buildWidgets()
     bsSkinDBEdit3 = named(new QLineEdit(right), QStringLiteral("bsSkinDBEdit3"));
     bsSkinDBEdit4 = named(new QLineEdit(right), QStringLiteral("bsSkinDBEdit4"));
     bsSkinDBEdit5 = named(new QLineEdit(right), QStringLiteral("bsSkinDBEdit5"));
-    bsSkinDBCurrencyEdit2 = named(new MaintenanceNumberBox(MaintenanceNumberBox::Format::Money, right),
+    bsSkinDBCurrencyEdit2 = named(new NumberBox(NumberBox::Format::Money, right),
                                   QStringLiteral("bsSkinDBCurrencyEdit2"));
-    bsSkinDBCurrencyEdit1 = named(new MaintenanceNumberBox(MaintenanceNumberBox::Format::Money, right),
+    bsSkinDBCurrencyEdit1 = named(new NumberBox(NumberBox::Format::Money, right),
                                   QStringLiteral("bsSkinDBCurrencyEdit1"));
-    bsSkinDBNumericEdit1 = named(new MaintenanceNumberBox(MaintenanceNumberBox::Format::Quantity, right),
+    bsSkinDBNumericEdit1 = named(new NumberBox(NumberBox::Format::Quantity, right),
                                  QStringLiteral("bsSkinDBNumericEdit1"));
     DBMemo1 = named(new QPlainTextEdit(right), QStringLiteral("DBMemo1"));
     DBMemo1->setTabChangesFocus(true);
@@ -203,7 +203,7 @@ void TfrmGoods::buildWidgets()
     resize(1020, 529);
 
     // The edit panel follows the current drug; the buttons its state.
-    m_fields = new MaintenanceFields(ADOQuery3, this);
+    m_fields = new FieldBinder(ADOQuery3, this);
     m_fields->bindText(bsSkinDBEdit1, QStringLiteral("药品名"));
     m_fields->bindText(bsSkinDBEdit2, QStringLiteral("品种"));
     m_fields->bindText(bsSkinDBEdit3, QStringLiteral("规格"));

@@ -6,8 +6,8 @@
 class DataGrid;
 class DataSet;
 class MaintenanceController;
-class MaintenanceFields;
-class MaintenanceNumberBox;
+class FieldBinder;
+class NumberBox;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -81,9 +81,9 @@ private:
     QLineEdit* bsSkinDBEdit3;
     QLineEdit* bsSkinDBEdit4;
     QLineEdit* bsSkinDBEdit5;
-    MaintenanceNumberBox* bsSkinDBCurrencyEdit1;
-    MaintenanceNumberBox* bsSkinDBCurrencyEdit2;
-    MaintenanceNumberBox* bsSkinDBNumericEdit1;
+    NumberBox* bsSkinDBCurrencyEdit1;
+    NumberBox* bsSkinDBCurrencyEdit2;
+    NumberBox* bsSkinDBNumericEdit1;
     QPlainTextEdit* DBMemo1;
     QPushButton* bsSkinButton1;
     QPushButton* bsSkinButton2;
@@ -93,7 +93,7 @@ private:
     QPushButton* bsSkinButton6;
     QPushButton* bsSkinButton7;
     QPushButton* bsSkinButton8;
-    MaintenanceFields* m_fields = nullptr;
+    FieldBinder* m_fields = nullptr;
     MaintenanceController* m_controller = nullptr;
 
     QString m_currentCategoryId;

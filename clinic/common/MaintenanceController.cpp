@@ -1,6 +1,6 @@
 #include "clinic/common/MaintenanceController.h"
 
-#include "clinic/common/MaintenanceFields.h"
+#include "platform/widgets/FieldBinder.h"
 #include "clinic/common/MaintenanceStates.h"
 #include "platform/widgets/ErrorGuard.h"
 #include "platform/widgets/Messages.h"
@@ -28,7 +28,7 @@ void enable(QWidget* widget, bool on)
 }
 } // namespace
 
-MaintenanceController::MaintenanceController(QWidget* window, DataSet* dataSet, MaintenanceFields* fields,
+MaintenanceController::MaintenanceController(QWidget* window, DataSet* dataSet, FieldBinder* fields,
                                              const MaintenanceButtons& buttons)
     : QObject(window)
     , m_window(window)

@@ -8,7 +8,7 @@
 #include <QString>
 #include <functional>
 
-class MaintenanceFields;
+class FieldBinder;
 class QAbstractButton;
 class QWidget;
 
@@ -26,7 +26,7 @@ struct MaintenanceButtons
 };
 
 // The behaviour every maintenance window shares: a row set with an edit
-// panel (MaintenanceFields) and the buttons 新增 删除 修改 保存 取消 刷新.
+// panel (FieldBinder) and the buttons 新增 删除 修改 保存 取消 刷新.
 //
 // The buttons follow the set's state (MaintenanceStates.h). Deleting asks
 // "是否删除当前记录？" (OK/Cancel, titled "删除确认") and reports "删除完成";
@@ -40,7 +40,7 @@ class MaintenanceController : public QObject
     Q_OBJECT
 
 public:
-    MaintenanceController(QWidget* window, DataSet* dataSet, MaintenanceFields* fields,
+    MaintenanceController(QWidget* window, DataSet* dataSet, FieldBinder* fields,
                           const MaintenanceButtons& buttons);
 
     // Edits that are read-only while browsing and writable while editing.
@@ -76,7 +76,7 @@ private:
 
     QWidget* m_window;
     DataSet* m_dataSet;
-    MaintenanceFields* m_fields;
+    FieldBinder* m_fields;
     MaintenanceButtons m_buttons;
     QList<QPointer<QWidget>> m_browseReadOnly;
     QList<QPointer<QWidget>> m_lockedWhileEditing;

@@ -2,7 +2,7 @@
 
 #include "clinic/app/TDM.h"
 #include "clinic/common/MaintenanceController.h"
-#include "clinic/common/MaintenanceFields.h"
+#include "platform/widgets/FieldBinder.h"
 #include "clinic/common/MaintenanceLayout.h"
 #include "clinic/common/MdiWindows.h"
 #include "platform/data/DataSet.h"
@@ -68,7 +68,7 @@ TfrmUserinfo::TfrmUserinfo(QWidget* parent)
     DBGridEh1->setColumnWidth(1, 122);
     DBGridEh1->setColumnWidth(2, 348);
 
-    m_fields = new MaintenanceFields(ADOQuery1, this);
+    m_fields = new FieldBinder(ADOQuery1, this);
     m_fields->bindText(bsSkinDBEdit1, QStringLiteral("用户名"));
     m_fields->bindText(bsSkinDBEdit2, QStringLiteral("登陆名"));
     m_fields->bindText(bsSkinDBEdit3, QStringLiteral("密码"));

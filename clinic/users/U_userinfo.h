@@ -5,7 +5,7 @@
 class DataGrid;
 class DataSet;
 class MaintenanceController;
-class MaintenanceFields;
+class FieldBinder;
 class QLineEdit;
 class QPushButton;
 
@@ -49,7 +49,7 @@ private:
     QPushButton* bsSkinButton4;
     QPushButton* bsSkinButton5;
     QPushButton* bsSkinButton6;
-    MaintenanceFields* m_fields;
+    FieldBinder* m_fields;
     MaintenanceController* m_controller;
 };
 

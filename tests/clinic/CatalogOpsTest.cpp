@@ -1,7 +1,7 @@
 #include "clinic/catalog/CategoryOps.h"
 #include "clinic/catalog/InventoryOps.h"
 #include "clinic/common/InputCode.h"
-#include "clinic/common/MaintenanceNumberBox.h"
+#include "platform/text/NumberText.h"
 #include "clinic/common/MaintenanceStates.h"
 #include "clinic/db/ClinicSchema.h"
 #include "platform/data/DataSet.h"

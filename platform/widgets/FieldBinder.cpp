@@ -1,19 +1,19 @@
-#include "clinic/common/MaintenanceFields.h"
+#include "platform/widgets/FieldBinder.h"
 
-#include "clinic/common/MaintenanceNumberBox.h"
+#include "platform/widgets/NumberBox.h"
 #include "platform/widgets/ErrorGuard.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
-MaintenanceFields::MaintenanceFields(DataSet* dataSet, QWidget* window)
+FieldBinder::FieldBinder(DataSet* dataSet, QWidget* window)
     : QObject(window)
     , m_dataSet(dataSet)
     , m_window(window)
 {
-    connect(dataSet, &DataSet::currentRowChanged, this, &MaintenanceFields::showCurrentRow);
-    connect(dataSet, &DataSet::rowsReset, this, &MaintenanceFields::showCurrentRow);
+    connect(dataSet, &DataSet::currentRowChanged, this, &FieldBinder::showCurrentRow);
+    connect(dataSet, &DataSet::rowsReset, this, &FieldBinder::showCurrentRow);
     connect(dataSet, &DataSet::stateChanged, this, [this](DataSet::State state) {
         // After post or cancel the controls show the stored values again.
         if (state == DataSet::State::Browse)
@@ -25,14 +25,14 @@ MaintenanceFields::MaintenanceFields(DataSet* dataSet, QWidget* window)
     });
 }
 
-void MaintenanceFields::bindText(QLineEdit* edit, const QString& field)
+void FieldBinder::bindText(QLineEdit* edit, const QString& field)
 {
     m_bindings.append({edit, field, QString()});
     connect(edit, &QLineEdit::textEdited, this, [this, edit, field](const QString& text) { typed(edit, field, text); });
     showField(m_bindings.last());
 }
 
-void MaintenanceFields::bindMemo(QPlainTextEdit* memo, const QString& field)
+void FieldBinder::bindMemo(QPlainTextEdit* memo, const QString& field)
 {
     m_bindings.append({memo, field, QString()});
     connect(memo, &QPlainTextEdit::textChanged, this, [this, memo, field] {
@@ -42,14 +42,14 @@ void MaintenanceFields::bindMemo(QPlainTextEdit* memo, const QString& field)
     showField(m_bindings.last());
 }
 
-void MaintenanceFields::bindChoice(QComboBox* box, const QString& field)
+void FieldBinder::bindChoice(QComboBox* box, const QString& field)
 {
     m_bindings.append({box, field, QString()});
     connect(box, &QComboBox::activated, this, [this, box, field](int index) { typed(box, field, box->itemText(index)); });
     showField(m_bindings.last());
 }
 
-void MaintenanceFields::bindNumber(MaintenanceNumberBox* box, const QString& field, const QString& caption)
+void FieldBinder::bindNumber(NumberBox* box, const QString& field, const QString& caption)
 {
     m_bindings.append({box, field, caption});
     connect(box, &QLineEdit::textEdited, this, [this, box, field] {
@@ -62,10 +62,10 @@ void MaintenanceFields::bindNumber(MaintenanceNumberBox* box, const QString& fie
     showField(m_bindings.last());
 }
 
-QString MaintenanceFields::commitNumbers()
+QString FieldBinder::commitNumbers()
 {
     for (const Binding& binding : std::as_const(m_bindings)) {
-        auto* box = qobject_cast<MaintenanceNumberBox*>(binding.control.data());
+        auto* box = qobject_cast<NumberBox*>(binding.control.data());
         if (!box || !box->isModified())
             continue;
         const std::optional<QVariant> value = box->typedValue();
@@ -80,13 +80,13 @@ QString MaintenanceFields::commitNumbers()
     return QString();
 }
 
-void MaintenanceFields::showCurrentRow()
+void FieldBinder::showCurrentRow()
 {
     for (const Binding& binding : std::as_const(m_bindings))
         showField(binding);
 }
 
-QList<QWidget*> MaintenanceFields::controls() const
+QList<QWidget*> FieldBinder::controls() const
 {
     QList<QWidget*> list;
     for (const Binding& binding : m_bindings)
@@ -95,7 +95,7 @@ QList<QWidget*> MaintenanceFields::controls() const
     return list;
 }
 
-const MaintenanceFields::Binding* MaintenanceFields::bindingOf(const QString& field) const
+const FieldBinder::Binding* FieldBinder::bindingOf(const QString& field) const
 {
     for (const Binding& binding : m_bindings)
         if (binding.field.compare(field, Qt::CaseInsensitive) == 0)
@@ -103,7 +103,7 @@ const MaintenanceFields::Binding* MaintenanceFields::bindingOf(const QString& fi
     return nullptr;
 }
 
-void MaintenanceFields::showField(const Binding& binding)
+void FieldBinder::showField(const Binding& binding)
 {
     QWidget* control = binding.control;
     if (!control || control == m_typingInto)
@@ -112,7 +112,7 @@ void MaintenanceFields::showField(const Binding& binding)
     const QVariant value = hasRow ? m_dataSet->value(binding.field) : QVariant();
     const QString text = valueText(value);
     m_showing = true;
-    if (auto* box = qobject_cast<MaintenanceNumberBox*>(control)) {
+    if (auto* box = qobject_cast<NumberBox*>(control)) {
         box->showValue(value);
     } else if (auto* edit = qobject_cast<QLineEdit*>(control)) {
         if (edit->text() != text)
@@ -127,7 +127,7 @@ void MaintenanceFields::showField(const Binding& binding)
     m_showing = false;
 }
 
-void MaintenanceFields::typed(QWidget* control, const QString& field, const QVariant& value)
+void FieldBinder::typed(QWidget* control, const QString& field, const QVariant& value)
 {
     if (!m_dataSet->isOpen())
         return;

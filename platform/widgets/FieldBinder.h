@@ -7,7 +7,7 @@
 #include <QPointer>
 #include <QString>
 
-class MaintenanceNumberBox;
+class NumberBox;
 class QComboBox;
 class QLineEdit;
 class QPlainTextEdit;
@@ -21,13 +21,13 @@ class QWidget;
 // the current row first (on an empty set that starts a new row). Number
 // boxes write only texts that are numbers; commitNumbers() reports any other
 // text before the row is posted.
-class MaintenanceFields : public QObject
+class FieldBinder : public QObject
 {
     Q_OBJECT
 
 public:
     // Errors while starting an edit are shown over window.
-    MaintenanceFields(DataSet* dataSet, QWidget* window);
+    FieldBinder(DataSet* dataSet, QWidget* window);
 
     void bindText(QLineEdit* edit, const QString& field);
     void bindMemo(QPlainTextEdit* memo, const QString& field);
@@ -35,7 +35,7 @@ public:
     // not in the list shows no item.
     void bindChoice(QComboBox* box, const QString& field);
     // caption names the box in the message about a text that is no number.
-    void bindNumber(MaintenanceNumberBox* box, const QString& field, const QString& caption);
+    void bindNumber(NumberBox* box, const QString& field, const QString& caption);
 
     // Writes the typed numbers into the row. The message names the first box
     // whose text is not a number; empty when all were written.

@@ -1,57 +1,11 @@
-#include "clinic/common/MaintenanceNumberBox.h"
+#include "platform/widgets/NumberBox.h"
 
 #include "platform/db/Row.h"
 
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
 
-namespace {
-
-QString withThousandsSeparators(const QString& digits)
-{
-    QString out;
-    const qsizetype n = digits.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        if (i > 0 && (n - i) % 3 == 0)
-            out += QLatin1Char(',');
-        out += digits[i];
-    }
-    return out;
-}
-
-} // namespace
-
-QString yuanText(Decimal4 value)
-{
-    const QString money = value.toMoneyText(); // "-1234.50"
-    const bool negative = money.startsWith(QLatin1Char('-'));
-    const QString magnitude = negative ? money.mid(1) : money;
-    const qsizetype point = magnitude.indexOf(QLatin1Char('.'));
-    const QString text = QStringLiteral("￥") + withThousandsSeparators(magnitude.left(point)) + magnitude.mid(point);
-    return negative ? QLatin1Char('-') + text : text;
-}
-
-QString quantityText(Decimal4 value)
-{
-    const QString text = value.toString();
-    const qsizetype point = text.indexOf(QLatin1Char('.'));
-    if (point < 0)
-        return text + QStringLiteral(".00");
-    if (text.size() - point - 1 < 2)
-        return text + QLatin1Char('0');
-    return text;
-}
-
-std::optional<Decimal4> parseNumberText(const QString& text)
-{
-    QString plain = text.trimmed();
-    plain.remove(QLatin1Char(','));
-    plain.remove(QStringLiteral("￥"));
-    plain.remove(QLatin1Char(' '));
-    return Decimal4::parse(plain);
-}
-
-MaintenanceNumberBox::MaintenanceNumberBox(Format format, QWidget* parent)
+NumberBox::NumberBox(Format format, QWidget* parent)
     : QLineEdit(parent)
     , m_format(format)
 {
@@ -63,7 +17,7 @@ MaintenanceNumberBox::MaintenanceNumberBox(Format format, QWidget* parent)
     showValue(QVariant());
 }
 
-QString MaintenanceNumberBox::formatted(const QVariant& value) const
+QString NumberBox::formatted(const QVariant& value) const
 {
     if (value.isNull() && m_format == Format::Money)
         return QString();
@@ -71,7 +25,7 @@ QString MaintenanceNumberBox::formatted(const QVariant& value) const
     return m_format == Format::Money ? yuanText(number) : quantityText(number);
 }
 
-void MaintenanceNumberBox::showValue(const QVariant& value)
+void NumberBox::showValue(const QVariant& value)
 {
     if (hasFocus() && !isReadOnly())
         setText(value.isNull() ? QString() : valueDecimal(value).toString());
@@ -80,7 +34,7 @@ void MaintenanceNumberBox::showValue(const QVariant& value)
     setModified(false);
 }
 
-std::optional<QVariant> MaintenanceNumberBox::typedValue() const
+std::optional<QVariant> NumberBox::typedValue() const
 {
     if (text().trimmed().isEmpty())
         return QVariant();
@@ -90,7 +44,7 @@ std::optional<QVariant> MaintenanceNumberBox::typedValue() const
     return QVariant::fromValue(*number);
 }
 
-void MaintenanceNumberBox::focusInEvent(QFocusEvent* event)
+void NumberBox::focusInEvent(QFocusEvent* event)
 {
     // Typing starts from the plain number, without sign or separators.
     if (!isReadOnly()) {
@@ -102,7 +56,7 @@ void MaintenanceNumberBox::focusInEvent(QFocusEvent* event)
     QLineEdit::focusInEvent(event);
 }
 
-void MaintenanceNumberBox::focusOutEvent(QFocusEvent* event)
+void NumberBox::focusOutEvent(QFocusEvent* event)
 {
     QLineEdit::focusOutEvent(event);
     const bool modified = isModified();
