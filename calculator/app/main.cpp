@@ -1,14 +1,29 @@
-// Tamsor's window program. For now an empty main window; the movement and qi
-// grids come with the main window class.
-#include <QApplication>
-#include <QMainWindow>
+// Tamsor, the five-movements-six-qi calculator. Creates its windows, shows
+// the main window on today's date and runs until the main window closes.
+#include "calculator/ui/TamsorLook.h"
+#include "calculator/ui/UntMain.h"
+#include "platform/widgets/ErrorGuard.h"
+
+#include <QDateTime>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+#include <memory>
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Tamsor"));
-    window.resize(696, 562);
-    window.show();
+    GuardedApplication app(argc, argv);
+    app.setApplicationName(QStringLiteral("Tamsor"));
+    app.setApplicationDisplayName(QStringLiteral("Tamsor"));
+
+    // Standard buttons and dialogs of Qt in Chinese (确定, 取消, 是, 否).
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(&qtTexts);
+    ApplyTamsorLook(app);
+
+    std::unique_ptr<TfrmMain> frmMain(CreateTamsorWindows([] { return QDateTime::currentDateTime(); }));
+    frmMain->show();
     return app.exec();
 }

@@ -65,17 +65,18 @@ TfrmYear::TfrmYear(QWidget* mainWindow)
     setWindowTitle(QStringLiteral("全年运气分析"));
     resize(707, 501);
 
-    // First line: the 同化/异化 wording reads as a label, then name and judgement.
+    // First the 同化/异化 wording, reading as a label, and the name; the
+    // judgement, up to a long sentence, gets a line of its own.
     Edit4 = newField(QStringLiteral("Edit4"), this);
     Edit4->setFrame(false);
     Edit4->setStyleSheet(QStringLiteral("QLineEdit { background: transparent; font-weight: bold; }"));
     Edit4->setFocusPolicy(Qt::NoFocus);
     Edit1 = newField(QStringLiteral("Edit1"), this);
     Edit2 = newField(QStringLiteral("Edit2"), this);
+    Edit4->setFixedWidth(Edit4->fontMetrics().horizontalAdvance(QStringLiteral("运气同化或异化:")) + 8);
     auto* kindLine = new QHBoxLayout;
-    kindLine->addWidget(Edit4, 2);
-    kindLine->addWidget(Edit1, 3);
-    kindLine->addWidget(Edit2, 5);
+    kindLine->addWidget(Edit4);
+    kindLine->addWidget(Edit1, 1);
 
     auto* Label2 = new QLabel(QStringLiteral("平气判断:(依据《内经讲义》的判断方法)"), this);
     Label2->setObjectName(QStringLiteral("Label2"));
@@ -124,6 +125,7 @@ TfrmYear::TfrmYear(QWidget* mainWindow)
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(kindLine);
+    layout->addWidget(Edit2);
     layout->addLayout(balanceTitle);
     layout->addWidget(Memo1, 2);
     layout->addLayout(ganDeFuLine);
@@ -138,7 +140,8 @@ void TfrmYear::showAnalysis(const WholeYearAnalysis& a)
     Edit2->setText(a.kindJudgement);
     Memo1->setPlainText(a.balanceJudgement);
     Edit3->setText(a.ganDeFuSentence);
-    Edit3->setCursorPosition(0);
+    for (QLineEdit* edit : {Edit1, Edit2, Edit3, Edit4})
+        edit->setCursorPosition(0);
     Memo10->setPlainText(a.jointTreatment);
     Memo11->setPlainText(a.combinedTreatment);
     Memo2->setPlainText(a.threeKinds);
