@@ -1,0 +1,125 @@
+// Tamsor's main window must be readable at a glance in its default size:
+// for every year of the list, every cell text and every column title of
+// both grids fits its cell (wrapping where the grid allows it), and both
+// grids fit in the window without scrolling. Also the column fitting rule.
+
+#include "tst_tamsor_fixture.h"
+
+#include "calculator/core/LoadedYear.h"
+#include "calculator/ui/GridColumnFit.h"
+#include "calculator/ui/TamsorLook.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QHeaderView>
+
+namespace {
+
+// Why a cell or title does not show whole; empty when it does.
+QString clippedText(QTableView* grid)
+{
+    constexpr int kTextMargin = 3; // the item delegate's inner margin on each side
+    const QFontMetrics metrics(grid->font());
+    QAbstractItemModel* model = grid->model();
+    for (int row = 0; row < model->rowCount(); ++row) {
+        for (int column = 0; column < model->columnCount(); ++column) {
+            const QModelIndex index = model->index(row, column);
+            const QString text = index.data().toString();
+            if (text.isEmpty())
+                continue;
+            const QRect cell = grid->visualRect(index).adjusted(kTextMargin, 0, -kTextMargin, 0);
+            const QRect needed = metrics.boundingRect(QRect(0, 0, cell.width(), 10000), Qt::TextWordWrap, text);
+            if (needed.width() > cell.width() || needed.height() > cell.height())
+                return QStringLiteral("%1 row %2 column %3: \"%4\" needs %5x%6 in %7x%8")
+                    .arg(grid->objectName())
+                    .arg(row)
+                    .arg(column)
+                    .arg(text)
+                    .arg(needed.width())
+                    .arg(needed.height())
+                    .arg(cell.width())
+                    .arg(cell.height());
+        }
+    }
+    QHeaderView* header = grid->horizontalHeader();
+    for (int column = 0; column < model->columnCount(); ++column) {
+        const QString title = model->headerData(column, Qt::Horizontal).toString();
+        QFont font = header->font();
+        const QVariant titleFont = model->headerData(column, Qt::Horizontal, Qt::FontRole);
+        if (titleFont.isValid())
+            font = titleFont.value<QFont>();
+        const int needed = QFontMetrics(font).horizontalAdvance(title) + 4;
+        if (needed > header->sectionSize(column))
+            return QStringLiteral("%1 title \"%2\" needs %3 in %4")
+                .arg(grid->objectName(), title)
+                .arg(needed)
+                .arg(header->sectionSize(column));
+    }
+    return {};
+}
+
+} // namespace
+
+class TestTamsorLook : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        ApplyTamsorLook(*qApp);
+        Messages::setTestMode(true);
+    }
+
+    void everyYearFitsTheDefaultWindow()
+    {
+        TamsorFolder folder;
+        // Some date in every period, so that the "(现在)" titles are checked too.
+        TamsorWindows w(QDateTime(QDate(2014, 1, 15), QTime(10, 0)));
+        QVERIFY(w.show());
+        QCOMPARE(w.frmMain->size(), QSize(696, 562));
+        auto* combo = w.find<QComboBox>("ComboBox1");
+        QTableView* movements = w.grid("DBGrid1");
+        QTableView* qi = w.grid("DBGrid2");
+        for (int year = kFirstYear; year <= kLastYear; ++year) {
+            const int index = combo->findText(QString::number(year) + QStringLiteral("年"));
+            emit combo->activated(index);
+            QApplication::sendPostedEvents();
+            QCOMPARE(w.frmMain->loadedYear().Year, year);
+            for (QTableView* grid : {movements, qi}) {
+                const QString clipped = clippedText(grid);
+                QVERIFY2(clipped.isEmpty(), qPrintable(QString::number(year) + QStringLiteral(": ") + clipped));
+            }
+            QVERIFY2(qi->geometry().bottom() < w.frmMain->height(), qPrintable(QString::number(year)));
+        }
+        QCOMPARE(w.frmMain->size(), QSize(696, 562));
+        QVERIFY(Messages::shown().isEmpty());
+    }
+
+    void columnWidths_data()
+    {
+        QTest::addColumn<QList<int>>("minimum");
+        QTest::addColumn<QList<int>>("wanted");
+        QTest::addColumn<int>("available");
+        QTest::addColumn<QList<int>>("widths");
+        QTest::newRow("all fit, room shared by minimum")
+            << QList<int>{40, 60} << QList<int>{50, 60} << 210 << QList<int>{50 + 40, 60 + 60};
+        QTest::newRow("exactly full") << QList<int>{40, 60} << QList<int>{70, 80} << 150 << QList<int>{70, 80};
+        QTest::newRow("smallest wishes first")
+            << QList<int>{60, 60, 60} << QList<int>{100, 70, 75} << 200 << QList<int>{60, 70, 70};
+        QTest::newRow("no room: the minimums")
+            << QList<int>{60, 60} << QList<int>{90, 90} << 100 << QList<int>{60, 60};
+    }
+
+    void columnWidths()
+    {
+        QFETCH(QList<int>, minimum);
+        QFETCH(QList<int>, wanted);
+        QFETCH(int, available);
+        QFETCH(QList<int>, widths);
+        QCOMPARE(FitColumnWidths(minimum, wanted, available), widths);
+    }
+};
+
+QTEST_MAIN(TestTamsorLook)
+#include "tst_tamsor_look.moc"
