@@ -31,6 +31,7 @@
 #include <QResizeEvent>
 #include <QShowEvent>
 #include <QTableView>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <stdexcept>
@@ -298,8 +299,14 @@ void TfrmMain::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     // Shown by the program, not restored from the task bar.
-    if (!event->spontaneous())
-        runShowingErrors(this, [this] { FormShow(); });
+    if (event->spontaneous())
+        return;
+    try {
+        FormShow();
+    } catch (const std::exception& e) {
+        // Reported once the window has painted itself, not over a blank frame.
+        QTimer::singleShot(0, this, [this, text = errorText(e)] { Messages::showError(this, text); });
+    }
 }
 
 bool TfrmMain::eventFilter(QObject* watched, QEvent* event)

@@ -412,6 +412,25 @@ private slots:
         QVERIFY(!window->isVisible());
     }
 
+    void missingDatabaseIsReportedAndTheWindowStaysOpen()
+    {
+        TamsorFolder folder;
+        QVERIFY(QFile::remove(QStringLiteral("Tamsor.db")));
+        TamsorWindows w(k2014_01_15);
+        w.frmMain->show();
+        QTRY_VERIFY(Messages::lastShown().has_value());
+        QCOMPARE(Messages::lastShown()->kind, Messages::Kind::Error);
+        QVERIFY2(Messages::lastShown()->text.contains(QStringLiteral("Tamsor.db")),
+                 qPrintable(Messages::lastShown()->text));
+        QVERIFY(w.frmMain->isVisible());
+        QVERIFY(!QFile::exists(QStringLiteral("Tamsor.db"))); // never created empty
+        // The buttons report the missing file instead of failing silently.
+        Messages::clearShown();
+        QTest::mouseClick(w.find<QToolButton>("SpeedButton1"), Qt::LeftButton);
+        QCOMPARE(Messages::shown().size(), 1);
+        QVERIFY(!w.find<QWidget>("frmYear")->isVisible());
+    }
+
     void aboutBoxShowsAndCloses()
     {
         TamsorFolder folder;
