@@ -1,7 +1,7 @@
 // Opens Tamsor's main window on a fixed date (2014-01-15) with one of its
 // other windows beside it, for screenshots under Xvfb:
 //
-//   tamsor_screens [main|year|cellYun|cellQi|qiAnalyz|text|about|message] [YEAR]
+//   tamsor_screens [main|year|cellYun|cellQi|qiAnalyz|focus|text|classic|lingshu|about|message] [YEAR]
 // Runs in the folder that holds Tamsor.db and the text files (the build's
 // bin folder).
 
@@ -12,8 +12,10 @@
 #include <QComboBox>
 #include <QPushButton>
 #include <QTableView>
+#include <QElapsedTimer>
 #include <QTimer>
 #include <QToolButton>
+#include <cstdio>
 #include <memory>
 
 namespace {
@@ -70,6 +72,13 @@ int main(int argc, char* argv[])
             button("Button2");
         else if (which == QLatin1String("classic"))
             button("Button5");
+        else if (which == QLatin1String("lingshu")) {
+            QElapsedTimer timer;
+            timer.start();
+            button("Button4");
+            std::printf("灵枢 shown in %lld ms\n", static_cast<long long>(timer.elapsed()));
+            std::fflush(stdout);
+        }
         else if (which == QLatin1String("about"))
             button("Button6");
         else if (which == QLatin1String("message"))
