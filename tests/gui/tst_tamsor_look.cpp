@@ -1,11 +1,13 @@
 // Tamsor's main window must be readable at a glance in its default size:
 // for every year of the list, every cell text and every column title of
 // both grids fits its cell (wrapping where the grid allows it), and both
-// grids fit in the window without scrolling. Also the column fitting rule.
+// grids fit in the window without scrolling. Also which cells the grid
+// models colour, and the column fitting rule.
 
 #include "tst_tamsor_fixture.h"
 
 #include "calculator/core/LoadedYear.h"
+#include "calculator/core/Periods.h"
 #include "calculator/ui/GridColumnFit.h"
 #include "calculator/ui/TamsorLook.h"
 
@@ -94,6 +96,46 @@ private slots:
         }
         QCOMPARE(w.frmMain->size(), QSize(696, 562));
         QVERIFY(Messages::shown().isEmpty());
+    }
+
+    // Which cells the grid models colour, and with what: the same 土 text is
+    // yellow in a 主运 row and plain in the 公历 and 分析 rows.
+    void elementCells_data()
+    {
+        QTest::addColumn<bool>("qiGrid");
+        QTest::addColumn<QString>("rowKind");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QColor>("background"); // invalid: not coloured
+        QTest::newRow("主运 土") << false << "主运" << "三运" << "太宫土" << QColor(255, 255, 0);
+        QTest::newRow("公历 土") << false << "公历" << "三运" << "太宫土" << QColor();
+        QTest::newRow("movement 分析 土") << false << "分析" << "三运" << "太宫土" << QColor();
+        QTest::newRow("客运2 水") << false << "客运2" << "终运" << "少羽水" << QColor(166, 202, 240);
+        QTest::newRow("客运 岁运 column") << false << "客运" << "岁运" << "太宫土" << QColor();
+        QTest::newRow("qi 分析 火 and 土") << true << "分析" << "气三" << "客火生主土" << QColor(255, 255, 0);
+        QTest::newRow("客气 金") << true << "客气" << "初气" << "阳明燥金" << QColor(192, 192, 192);
+        QTest::newRow("主气 none of the five") << true << "主气" << "气二" << "少阴君" << QColor(255, 0, 0);
+        QTest::newRow("司天在泉") << true << "司天在泉" << "气三" << "司天" << QColor();
+    }
+
+    void elementCells()
+    {
+        QFETCH(bool, qiGrid);
+        QFETCH(QString, rowKind);
+        QFETCH(QString, field);
+        QFETCH(QString, text);
+        QFETCH(QColor, background);
+        PeriodGridModel model(QStringList{QStringLiteral("属性"), field},
+                              qiGrid ? PeriodGridModel::CellPredicate(&IsQiCell)
+                                     : PeriodGridModel::CellPredicate(&IsMovementCell));
+        RowSet rows;
+        rows.columns.reset(new Columns(QStringList{QStringLiteral("属性"), field}));
+        rows.rows.emplace_back(rows.columns, std::vector<QVariant>{rowKind, text});
+        model.setRows(rows);
+        const QModelIndex cell = model.index(0, 1);
+        QCOMPARE(model.cellText(0, 1), text);
+        QCOMPARE(cell.data(PeriodGridModel::ElementCellRole).toBool(), background.isValid());
+        QCOMPARE(cell.data(Qt::BackgroundRole).value<QColor>(), background);
     }
 
     void columnWidths_data()
