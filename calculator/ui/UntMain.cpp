@@ -29,6 +29,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QScopedValueRollback>
 #include <QShowEvent>
 #include <QTableView>
 #include <QTimer>
@@ -104,20 +105,26 @@ QList<int> wantedColumnWidths(const QTableView* grid, const PeriodGridModel* mod
     return wanted;
 }
 
+// Rows as tall as their wrapped texts, and the grid as tall as its rows, so
+// every row of the year is in sight.
+void fitRows(QTableView* grid)
+{
+    grid->resizeRowsToContents();
+    int height = grid->horizontalHeader()->sizeHint().height() + 2 * grid->frameWidth();
+    for (int row = 0; row < grid->model()->rowCount(); ++row)
+        height += grid->rowHeight(row);
+    grid->setFixedHeight(height);
+}
+
 // Columns at least as wide as their set widths and wider where the texts
-// need it and the grid has room; rows as tall as their wrapped texts, and
-// the grid as tall as its rows, so every row of the year is in sight.
+// need it and the grid has room, then the rows.
 void fitGrid(QTableView* grid, const PeriodGridModel* model, const QList<int>& minimumWidths, int gridWidth)
 {
     const int available = gridWidth - 2 * grid->frameWidth() - kIndicatorWidth;
     const QList<int> widths = FitColumnWidths(minimumWidths, wantedColumnWidths(grid, model), available);
     for (int column = 0; column < widths.size(); ++column)
         grid->setColumnWidth(column, widths[column]);
-    grid->resizeRowsToContents();
-    int height = grid->horizontalHeader()->sizeHint().height() + 2 * grid->frameWidth();
-    for (int row = 0; row < model->rowCount(); ++row)
-        height += grid->rowHeight(row);
-    grid->setFixedHeight(height);
+    fitRows(grid);
 }
 
 QPushButton* newButton(const QString& name, const QString& caption, QWidget* parent)
@@ -272,6 +279,15 @@ void TfrmMain::buildControls()
             [this](const QModelIndex& current) { m_movementModel->setIndicatorRow(current.row()); });
     connect(DBGrid2->selectionModel(), &QItemSelectionModel::currentRowChanged, m_qiModel,
             [this](const QModelIndex& current) { m_qiModel->setIndicatorRow(current.row()); });
+    // A column the user resizes rewraps its texts.
+    connect(DBGrid1->horizontalHeader(), &QHeaderView::sectionResized, this, [this] {
+        if (!m_fittingGrid)
+            fitRows(DBGrid1);
+    });
+    connect(DBGrid2->horizontalHeader(), &QHeaderView::sectionResized, this, [this] {
+        if (!m_fittingGrid)
+            fitRows(DBGrid2);
+    });
     connect(SpeedButton1, &QToolButton::clicked, this, &TfrmMain::SpeedButton1Click);
     connect(SpeedButton2, &QToolButton::clicked, this, &TfrmMain::SpeedButton2Click);
     connect(Button1, &QPushButton::clicked, this, &TfrmMain::Button1Click);
@@ -315,13 +331,9 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event)
     // are fitted once a year is on show, and again whenever their width changes.
     if (event->type() == QEvent::Resize && m_loadedYear.Year != 0
         && (watched == DBGrid1 || watched == DBGrid2)) {
-        const int width = static_cast<QResizeEvent*>(event)->size().width();
-        if (width != static_cast<QResizeEvent*>(event)->oldSize().width()) {
-            if (watched == DBGrid1)
-                fitGrid(DBGrid1, m_movementModel, kMovementWidths, width);
-            else
-                fitGrid(DBGrid2, m_qiModel, kQiWidths, width);
-        }
+        const auto* resize = static_cast<QResizeEvent*>(event);
+        if (resize->size().width() != resize->oldSize().width())
+            fitGridToWidth(static_cast<QTableView*>(watched), resize->size().width());
     } else if (event->type() == QEvent::FocusOut && (watched == DBGrid1 || watched == DBGrid2)) {
         // Moving to another control of this window leaves the grid; switching
         // to another window or opening a popup does not.
@@ -384,8 +396,17 @@ void TfrmMain::LoadYear(int year)
 
 void TfrmMain::fitGrids()
 {
-    fitGrid(DBGrid1, m_movementModel, kMovementWidths, DBGrid1->width());
-    fitGrid(DBGrid2, m_qiModel, kQiWidths, DBGrid2->width());
+    fitGridToWidth(DBGrid1, DBGrid1->width());
+    fitGridToWidth(DBGrid2, DBGrid2->width());
+}
+
+void TfrmMain::fitGridToWidth(QTableView* grid, int width)
+{
+    const QScopedValueRollback<bool> fitting(m_fittingGrid, true);
+    if (grid == DBGrid1)
+        fitGrid(DBGrid1, m_movementModel, kMovementWidths, width);
+    else
+        fitGrid(DBGrid2, m_qiModel, kQiWidths, width);
 }
 
 void TfrmMain::ResetColumnTitles()

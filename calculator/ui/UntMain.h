@@ -77,6 +77,7 @@ private:
     void buildControls();
     Database& db();
     void fitGrids();
+    void fitGridToWidth(QTableView* grid, int width);
 
     void FormShow();
     void ComboBox1CloseUp(int index);
@@ -105,6 +106,7 @@ private:
     TamsorClock m_clock;
     std::optional<Database> ADOConnection1;
     TamsorSecondaryWindows m_windows;
+    bool m_fittingGrid = false; // column widths set by the window, not by the user
 
     QDateTime m_currentInstant; // CurrentInstant
     LoadedYear m_loadedYear;

@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QTableView>
 
 namespace {
 
@@ -96,6 +97,23 @@ private slots:
         }
         QCOMPARE(w.frmMain->size(), QSize(696, 562));
         QVERIFY(Messages::shown().isEmpty());
+    }
+
+    void aColumnNarrowedByTheUserRewrapsItsTexts()
+    {
+        TamsorFolder folder;
+        TamsorWindows w(QDateTime(QDate(2014, 1, 15), QTime(10, 0)));
+        QVERIFY(w.show());
+        QTableView* qi = w.grid("DBGrid2");
+        const int dates = 0; // the 公历 row
+        const int lastQi = 8; // 终气: "…到…"
+        const int rowHeight = qi->rowHeight(dates);
+        const int gridHeight = qi->height();
+        qi->horizontalHeader()->resizeSection(lastQi, 70);
+        QApplication::sendPostedEvents();
+        QVERIFY(qi->rowHeight(dates) > rowHeight);
+        QCOMPARE(qi->height(), gridHeight + qi->rowHeight(dates) - rowHeight);
+        QVERIFY2(clippedText(qi).isEmpty(), qPrintable(clippedText(qi)));
     }
 
     // Which cells the grid models colour, and with what: the same 土 text is
