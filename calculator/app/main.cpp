@@ -5,6 +5,7 @@
 #include "platform/widgets/ErrorGuard.h"
 
 #include <QDateTime>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -22,6 +23,7 @@ int main(int argc, char* argv[])
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         app.installTranslator(&qtTexts);
     ApplyTamsorLook(app);
+    app.setWindowIcon(QIcon(TamsorPicture(64)));
 
     std::unique_ptr<TfrmMain> frmMain(CreateTamsorWindows([] { return QDateTime::currentDateTime(); }));
     frmMain->show();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QPixmap>
 
 class QApplication;
 class QWidget;
@@ -12,3 +13,7 @@ void ApplyTamsorLook(QApplication& app);
 
 // Puts a window in the middle of the screen it is on (the desktop centre).
 void CenterOnScreen(QWidget* window);
+
+// The program's picture (about box, window icon): the five elements in their
+// grid colours around 运气.
+QPixmap TamsorPicture(int side);
