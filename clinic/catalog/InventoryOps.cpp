@@ -50,10 +50,17 @@ QString addDrugToPrescription(const DataSet& drugs, DataSet& prescriptionLines)
     if (drugs.currentRow() < 0)
         return QStringLiteral("没有相关记录");
     prescriptionLines.append();
-    prescriptionLines.setValue("药品名", drugs.text("药品名"));
-    prescriptionLines.setValue("规格", drugs.text("规格"));
-    prescriptionLines.setValue("单位", drugs.text("单位"));
-    prescriptionLines.setValue("数量", QVariant::fromValue(Decimal4::fromInteger(1)));
-    prescriptionLines.post();
+    try {
+        prescriptionLines.setValue("药品名", drugs.text("药品名"));
+        prescriptionLines.setValue("规格", drugs.text("规格"));
+        prescriptionLines.setValue("单位", drugs.text("单位"));
+        prescriptionLines.setValue("数量", QVariant::fromValue(Decimal4::fromInteger(1)));
+        prescriptionLines.post();
+    } catch (...) {
+        // A line that could not be posted is dropped, so the prescription
+        // window is not left inserting a line its user never started.
+        prescriptionLines.cancel();
+        throw;
+    }
     return QString();
 }

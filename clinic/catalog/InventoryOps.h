@@ -30,5 +30,6 @@ QString prepareDrugForSave(DataSet& drugs, const QString& currentCategoryId);
 
 // Appends the current drug as one line (its 药品名, 规格 and 单位, 数量 1) to
 // a prescription's line set and posts it. Refuses with a message when
-// there is no current drug, so that no empty line is added.
+// there is no current drug, so that no empty line is added. When the line
+// cannot be posted it is dropped again and the error propagates.
 QString addDrugToPrescription(const DataSet& drugs, DataSet& prescriptionLines);

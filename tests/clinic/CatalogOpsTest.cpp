@@ -188,6 +188,21 @@ TEST_F(CatalogDatabase, AddingToAPrescriptionAppendsOnePostedLinePerPress)
     EXPECT_EQ(db.scalar("select count(*) from 药方从表").toInt(), 0);
 }
 
+TEST_F(CatalogDatabase, ALineThatCannotBePostedIsDroppedAgain)
+{
+    // 药方从表.药品名 holds at most 50 characters; this name is longer.
+    const QString longName(60, QChar(0x9EC4));
+    db.execute("insert into 药品表 (类别ID, 药品名, 规格, 单位) values ('1', ?, '10g', '克')", {longName});
+    DataSet drugs;
+    loadDrugsOfCategory(db, drugs, "1");
+    ASSERT_TRUE(drugs.locate("药品名", longName));
+    DataSet lines;
+    lines.open(db, "select  *   from  药方从表  where  1=2");
+    EXPECT_THROW(addDrugToPrescription(drugs, lines), DatabaseError);
+    EXPECT_EQ(lines.rowCount(), 0);
+    EXPECT_EQ(lines.state(), DataSet::State::Browse);
+}
+
 TEST_F(CatalogDatabase, AddingFromAnEmptyDrugListAddsNothing)
 {
     DataSet drugs;
@@ -209,8 +224,9 @@ TEST(NumberText, ReadsWhatUsersTypeAndRefusesTheRest)
     for (const Case& c : cases) {
         const std::optional<Decimal4> parsed = parseNumberText(QString::fromUtf8(c.text));
         ASSERT_EQ(parsed.has_value(), c.value.has_value()) << c.text;
-        if (parsed)
+        if (parsed) {
             EXPECT_EQ(*parsed, Decimal4::fromDouble(*c.value)) << c.text;
+        }
     }
 }
 
