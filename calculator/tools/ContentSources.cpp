@@ -212,6 +212,11 @@ void buildContentDatabase(const QString& sourceDir, const QString& outputPath, c
     }
     if (QFileInfo::exists(outputPath) && !QFile::remove(outputPath))
         throw ContentSourceError(located(outputPath, 0, QStringLiteral("cannot replace the existing file")));
+    // The program opens the database with a write-ahead log. A log left
+    // behind by a program that was killed belongs to the old file: replayed
+    // into the new one it would corrupt it, so it goes with the old file.
+    for (const char* suffix : {"-wal", "-shm"})
+        QFile::remove(outputPath + QLatin1String(suffix));
     if (!QFile::rename(partPath, outputPath))
         throw ContentSourceError(located(outputPath, 0, QStringLiteral("cannot move %1 into place").arg(partPath)));
 }
