@@ -69,6 +69,8 @@ QString FieldBinder::commitNumbers()
         if (!box || !box->isModified())
             continue;
         const std::optional<QVariant> value = box->typedValue();
+        if (!value && box->tooLarge())
+            return QStringLiteral("“%1”的数值太大，现在是“%2”。").arg(binding.caption, box->text().trimmed());
         if (!value)
             return QStringLiteral("“%1”必须是数字，现在是“%2”。").arg(binding.caption, box->text().trimmed());
         if (m_dataSet->isEditing()) {

@@ -34,10 +34,28 @@ void NumberBox::showValue(const QVariant& value)
     setModified(false);
 }
 
+bool NumberBox::tooLarge() const
+{
+    // Whole digits without leading zeros, separators or sign.
+    int digits = 0;
+    bool leading = true;
+    for (const QChar c : text()) {
+        if (c == QLatin1Char('.'))
+            break;
+        if (!c.isDigit() || (leading && c == QLatin1Char('0')))
+            continue;
+        leading = false;
+        ++digits;
+    }
+    return digits > kMaxWholeDigits;
+}
+
 std::optional<QVariant> NumberBox::typedValue() const
 {
     if (text().trimmed().isEmpty())
         return QVariant();
+    if (tooLarge())
+        return std::nullopt;
     const std::optional<Decimal4> number = parseNumberText(text());
     if (!number)
         return std::nullopt;

@@ -24,8 +24,12 @@ public:
     // Shows a stored value (null: an empty box) and forgets what was typed.
     void showValue(const QVariant& value);
     // The value to store: null for an empty box, no value when the text is
-    // not a number.
+    // not a number or is too large to be stored (see tooLarge()).
     std::optional<QVariant> typedValue() const;
+    // The text is a number with more whole digits than a stored amount can
+    // hold (kMaxWholeDigits); it would otherwise wrap round to another value.
+    bool tooLarge() const;
+    static constexpr int kMaxWholeDigits = 14;
 
 protected:
     void focusInEvent(QFocusEvent* event) override;

@@ -253,6 +253,24 @@ private slots:
         QCOMPARE(stored("麻黄")[0].decimal("卖出单价"), Decimal4::fromDouble(-3));
     }
 
+    void aNumberTooLargeToStoreIsReportedNotWrappedRound()
+    {
+        TfrmGoods window;
+        click(&window, "bsSkinButton4");
+        auto* stock = child<QLineEdit>(&window, "bsSkinDBNumericEdit1");
+        stock->clear();
+        typeText(stock, "1000000000000000");
+        click(&window, "bsSkinButton5");
+        QVERIFY2(lastMessage().contains("库存量"), qPrintable(lastMessage()));
+        QCOMPARE(drugs(&window)->state(), DataSet::State::Edit);
+        QCOMPARE(stored("麻黄")[0].decimal("库存量"), Decimal4::fromInteger(100));
+        stock->clear();
+        typeText(stock, "12345678901234"); // fourteen whole digits fit
+        click(&window, "bsSkinButton5");
+        QCOMPARE(lastMessage(), QString("保存完成"));
+        QCOMPARE(stored("麻黄")[0].decimal("库存量"), Decimal4::fromInteger(12345678901234));
+    }
+
     void switchingPagesLoadsTheirDrugsAndFilesNewOnesThere()
     {
         TfrmGoods window;
