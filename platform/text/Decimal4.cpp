@@ -1,11 +1,12 @@
 #include "platform/text/Decimal4.h"
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
 // Divides with rounding half to even.
-std::int64_t divideHalfEven(__int128 numerator, std::int64_t divisor)
+__int128 divideHalfEven(__int128 numerator, __int128 divisor)
 {
     __int128 quotient = numerator / divisor;
     __int128 remainder = numerator % divisor;
@@ -14,7 +15,7 @@ std::int64_t divideHalfEven(__int128 numerator, std::int64_t divisor)
     const __int128 twice = remainder * 2;
     if (twice > divisor || (twice == divisor && (quotient % 2 != 0)))
         quotient += numerator < 0 ? -1 : 1;
-    return std::int64_t(quotient);
+    return quotient;
 }
 
 } // namespace
@@ -58,18 +59,21 @@ std::optional<Decimal4> Decimal4::parse(const QString& input)
     }
     if (!seenDigit)
         return std::nullopt;
-    std::int64_t raw;
+    __int128 raw;
     if (decimals <= 4) {
         for (int i = decimals; i < 4; ++i)
             digits *= 10;
-        raw = std::int64_t(digits);
+        raw = digits;
     } else {
-        std::int64_t divisor = 1;
-        for (int i = 4; i < decimals && divisor < kScale * kScale * 1000; ++i)
+        __int128 divisor = 1; // at most 10^31: the digits are capped near 2^100
+        for (int i = 4; i < decimals; ++i)
             divisor *= 10;
         raw = divideHalfEven(digits, divisor);
     }
-    return fromRaw(negative ? -raw : raw);
+    // Out of range is no number at all, never a wrapped-round value.
+    if (raw > std::numeric_limits<std::int64_t>::max())
+        return std::nullopt;
+    return fromRaw(negative ? -std::int64_t(raw) : std::int64_t(raw));
 }
 
 QString Decimal4::toString() const
@@ -98,5 +102,5 @@ QString Decimal4::toMoneyText() const
 
 Decimal4 Decimal4::operator*(Decimal4 o) const
 {
-    return fromRaw(divideHalfEven(__int128(m_raw) * o.m_raw, kScale));
+    return fromRaw(std::int64_t(divideHalfEven(__int128(m_raw) * o.m_raw, kScale)));
 }

@@ -1,6 +1,7 @@
 #include "platform/text/Decimal4.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace {
 
@@ -39,12 +40,21 @@ INSTANTIATE_TEST_SUITE_P(Cases, Decimal4Text,
                                            TextCase{"0.00005", "0", "0.00"}, // half to even at the 4th place
                                            TextCase{"0.00015", "0.0002", "0.00"},
                                            TextCase{".5", "0.5", "0.50"},
+                                           TextCase{"1.0000000000000000000", "1", "1.00"},
+                                           TextCase{"2.00004999999999999999", "2", "2.00"},
                                            TextCase{"123456789.9999", "123456789.9999", "123456790.00"}));
 
 TEST(Decimal4, RejectsWhatIsNotANumber)
 {
-    for (const char* bad : {"", " ", "abc", "1.2.3", "1,5", "12a", "-", ".", "1e5", "￥5"})
+    for (const char* bad : {"", " ", "abc", "1.2.3", "1,5", "12a", "-", ".", "1e5", "￥5",
+                            "922337203685478", "-99999999999999999999", "123456789012345678901234567890.5"})
         EXPECT_FALSE(Decimal4::parse(QString::fromUtf8(bad)).has_value()) << bad;
+}
+
+TEST(Decimal4, LargestValuesStillParse)
+{
+    EXPECT_EQ(d("922337203685477.5807").raw(), std::numeric_limits<std::int64_t>::max());
+    EXPECT_EQ(d("-922337203685477.5807").raw(), -std::numeric_limits<std::int64_t>::max());
 }
 
 TEST(Decimal4, ProductsRoundHalfToEven)
