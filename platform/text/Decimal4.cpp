@@ -51,8 +51,8 @@ std::optional<Decimal4> Decimal4::parse(const QString& input)
             if (digits > (__int128(1) << 100))
                 return std::nullopt; // far beyond any amount we store
             digits = digits * 10 + (c.unicode() - '0');
-            if (seenPoint)
-                ++decimals;
+            if (seenPoint && ++decimals > 30)
+                return std::nullopt; // no one types that; keeps the divisor in range
         } else {
             return std::nullopt;
         }
