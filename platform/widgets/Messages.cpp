@@ -44,7 +44,12 @@ QString titleOrProgramName(const QString& title)
 
 void record(Messages::Kind kind, const QString& title, const QString& text, const QString& value, bool answered)
 {
-    state().shown.append(Messages::Shown{kind, title, text, value, answered});
+    // Tests read the latest boxes; a long working session must not grow the record without end.
+    constexpr qsizetype kMaxRecorded = 1000;
+    auto& shown = state().shown;
+    if (shown.size() >= kMaxRecorded)
+        shown.removeFirst();
+    shown.append(Messages::Shown{kind, title, text, value, answered});
 }
 
 // The answer a closed box gives: Cancel, No or Abort when offered, else the
