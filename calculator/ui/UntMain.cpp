@@ -26,6 +26,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QResizeEvent>
@@ -190,6 +191,9 @@ void TfrmMain::buildControls()
     ComboBox1->setEditable(true);
     ComboBox1->setInsertPolicy(QComboBox::NoInsert);
     ComboBox1->setMaxVisibleItems(20);
+    // Typing into the edit field loads nothing: no completer to turn a few
+    // typed digits into a chosen year.
+    ComboBox1->setCompleter(nullptr);
     Label7 = new QLabel(QStringLiteral("选择设置当前时间点"), this);
     Label7->setObjectName(QStringLiteral("Label7"));
     Label7->setAutoFillBackground(true);
@@ -266,6 +270,7 @@ void TfrmMain::buildControls()
     layout->addStretch(1);
 
     connect(ComboBox1, &QComboBox::activated, this, &TfrmMain::ComboBox1CloseUp);
+    ComboBox1->view()->window()->installEventFilter(this);
     DateTimePicker1->calendarWidget()->window()->installEventFilter(this);
     DBGrid1->installEventFilter(this);
     DBGrid2->installEventFilter(this);
@@ -344,6 +349,9 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event)
             else
                 DBGrid2Exit();
         }
+    } else if (event->type() == QEvent::Show && watched == ComboBox1->view()->window()) {
+        // What was typed before the list opened is replaced by the list's choice.
+        ComboBox1->lineEdit()->setModified(false);
     } else if (event->type() == QEvent::Hide && watched == DateTimePicker1->calendarWidget()->window()) {
         runShowingErrors(this, [this] { DateTimePicker1CloseUp(); });
     }
@@ -425,7 +433,11 @@ void TfrmMain::MarkCurrentPeriods()
 
 void TfrmMain::ComboBox1CloseUp(int index)
 {
-    if (index < 0)
+    // The combo box also reports a year whose text was typed in full and
+    // confirmed with Enter or by leaving the field; only a choice made in the
+    // list (or by stepping through it) loads a year. Typed text marks the
+    // field modified; a year set from the list replaces the text and clears it.
+    if (index < 0 || ComboBox1->lineEdit()->isModified())
         return;
     QString text = ComboBox1->itemText(index);
     text.remove(text.indexOf(kYearSuffix), kYearSuffix.size());

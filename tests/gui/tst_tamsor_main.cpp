@@ -172,6 +172,34 @@ private slots:
         QCOMPARE(titlesWithMark(w.grid("DBGrid2")), QStringList{"终气(现在)"});
     }
 
+    // A year typed in full into the list's edit field, confirmed with Enter
+    // or by leaving the field, loads nothing; the same year chosen in the
+    // opened list then loads.
+    void typedYearLoadsNothingUntilChosenInTheList()
+    {
+        TamsorFolder folder;
+        TamsorWindows w(k2014_01_15);
+        QVERIFY(w.show());
+        auto* combo = w.find<QComboBox>("ComboBox1");
+        QTest::mouseClick(combo->lineEdit(), Qt::LeftButton);
+        combo->lineEdit()->selectAll();
+        QTest::keyClicks(combo->lineEdit(), QStringLiteral("2020"));
+        combo->lineEdit()->insert(QStringLiteral("年"));
+        QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
+        QCOMPARE(w.frmMain->loadedYear().Year, 2013);
+        w.grid("DBGrid1")->setFocus();
+        QCOMPARE(w.frmMain->loadedYear().Year, 2013);
+        QCOMPARE(summaryLines(w).value(0), QStringLiteral("2013癸巳年"));
+
+        combo->showPopup();
+        QAbstractItemView* list = combo->view();
+        QTRY_VERIFY(list->isVisible());
+        list->setCurrentIndex(list->model()->index(combo->findText(QStringLiteral("2020年")), 0));
+        QTest::keyClick(list, Qt::Key_Return);
+        QCOMPARE(w.frmMain->loadedYear().Year, 2020);
+        QCOMPARE(summaryLines(w).value(0), QStringLiteral("2020庚子年"));
+    }
+
     void lastListYearNeedsTheNextJanuary()
     {
         TamsorFolder folder;
