@@ -34,7 +34,7 @@ void clickCell(TfrmMain* frmMain, const char* gridName, int row, int column)
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    app.setApplicationDisplayName(QStringLiteral("Tamsor"));
+    app.setApplicationName(QStringLiteral("Tamsor"));
     ApplyTamsorLook(app);
     const QString which = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("main");
     const int year = argc > 2 ? QString::fromLocal8Bit(argv[2]).toInt() : 0;

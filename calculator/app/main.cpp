@@ -14,8 +14,9 @@
 int main(int argc, char* argv[])
 {
     GuardedApplication app(argc, argv);
+    // The name titles message boxes. No display name: the desktop would add
+    // it to every window caption ("全年运气分析 — Tamsor").
     app.setApplicationName(QStringLiteral("Tamsor"));
-    app.setApplicationDisplayName(QStringLiteral("Tamsor"));
 
     // Standard buttons and dialogs of Qt in Chinese (确定, 取消, 是, 否).
     QTranslator qtTexts;
