@@ -435,8 +435,9 @@ void TfrmMain::ComboBox1CloseUp(int index)
 {
     // The combo box also reports a year whose text was typed in full and
     // confirmed with Enter or by leaving the field; only a choice made in the
-    // list (or by stepping through it) loads a year. Typed text marks the
-    // field modified; a year set from the list replaces the text and clears it.
+    // list (or by stepping through it) loads a year. Typing marks the field
+    // modified; opening the list, or a year put into the field by the list
+    // or by the program, clears the mark.
     if (index < 0 || ComboBox1->lineEdit()->isModified())
         return;
     QString text = ComboBox1->itemText(index);
