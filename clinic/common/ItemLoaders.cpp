@@ -39,7 +39,10 @@ GoodsList LoadRecipesByClass(Database& db, const QString& categoryClass)
                       .ClassID = row.text("类别ID"),
                       .Name = row.text("药方名"),
                       .Kind = row.text("说明"),
-                      .Category = row.text("一级科目名")});
+                      .Spec = {},
+                      .Unit = {},
+                      .Category = row.text("一级科目名"),
+                      .Quantity = {}});
     }
     return items;
 }
