@@ -8,20 +8,6 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-namespace {
-
-QPlainTextEdit* newTextBox(const QString& name, QWidget* parent)
-{
-    auto* memo = new QPlainTextEdit(parent);
-    memo->setObjectName(name);
-    memo->setReadOnly(true);
-    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    return memo;
-}
-
-} // namespace
-
 CellAnalysisWindow::CellAnalysisWindow(const QString& formName, const QString& caption, const QList<Page>& pages,
                                        QWidget* mainWindow)
     : QWidget(mainWindow, Qt::Window)
@@ -45,7 +31,7 @@ CellAnalysisWindow::CellAnalysisWindow(const QString& formName, const QString& c
         for (const TextBox& box : page.boxes) {
             if (!box.label.isEmpty())
                 sheetLayout->addWidget(new QLabel(box.label, sheet));
-            QPlainTextEdit* memo = newTextBox(QStringLiteral("Memo%1").arg(m_memos.size() + 1), sheet);
+            QPlainTextEdit* memo = NewAnalysisTextBox(QStringLiteral("Memo%1").arg(m_memos.size() + 1), sheet);
             sheetLayout->addWidget(memo, 1);
             m_memos << memo;
         }
@@ -60,11 +46,5 @@ void CellAnalysisWindow::showAnalysis(const QString& cellCaption, const QStringL
     Edit1->setText(cellCaption);
     for (int i = 0; i < m_memos.size(); ++i)
         m_memos[i]->setPlainText(texts.value(i));
-    if (!m_placed) {
-        CenterOnScreen(this);
-        m_placed = true;
-    }
-    show();
-    raise();
-    activateWindow();
+    ShowAnalysisWindow(this, m_placed);
 }

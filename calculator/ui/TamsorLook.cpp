@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QScreen>
 #include <QWidget>
 #include <QtMath>
@@ -65,4 +66,25 @@ QPixmap TamsorPicture(int side)
     painter.setPen(QColor(120, 0, 0));
     painter.drawText(QRectF(0, 0, side, side), Qt::AlignCenter, QStringLiteral("运气"));
     return pixmap;
+}
+
+void ShowAnalysisWindow(QWidget* window, bool& placed)
+{
+    if (!placed) {
+        CenterOnScreen(window);
+        placed = true;
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+QPlainTextEdit* NewAnalysisTextBox(const QString& objectName, QWidget* parent)
+{
+    auto* memo = new QPlainTextEdit(parent);
+    memo->setObjectName(objectName);
+    memo->setReadOnly(true);
+    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    return memo;
 }

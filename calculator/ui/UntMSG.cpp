@@ -47,13 +47,7 @@ bool TfrmMSG::showTextFile(const QString& fileName)
         return false;
     }
     Memo1->setPlainText(text);
-    if (!m_placed) {
-        CenterOnScreen(this);
-        m_placed = true;
-    }
-    show();
-    raise();
-    activateWindow();
+    ShowAnalysisWindow(this, m_placed);
     return true;
 }
 

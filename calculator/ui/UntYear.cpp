@@ -15,15 +15,6 @@
 
 namespace {
 
-QPlainTextEdit* newTextBox(const QString& name, QWidget* parent)
-{
-    auto* memo = new QPlainTextEdit(parent);
-    memo->setObjectName(name);
-    memo->setReadOnly(true);
-    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    return memo;
-}
-
 QLineEdit* newField(const QString& name, QWidget* parent)
 {
     auto* edit = new QLineEdit(parent);
@@ -39,10 +30,10 @@ QWidget* twoBoxPage(QWidget* parent, const QString& firstLabel, QPlainTextEdit*&
     auto* page = new QWidget(parent);
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(new QLabel(firstLabel, page));
-    first = newTextBox(firstName, page);
+    first = NewAnalysisTextBox(firstName, page);
     layout->addWidget(first, 1);
     layout->addWidget(new QLabel(secondLabel, page));
-    second = newTextBox(secondName, page);
+    second = NewAnalysisTextBox(secondName, page);
     layout->addWidget(second, 1);
     return page;
 }
@@ -51,7 +42,7 @@ QWidget* oneBoxPage(QWidget* parent, QPlainTextEdit*& box, const QString& name)
 {
     auto* page = new QWidget(parent);
     auto* layout = new QVBoxLayout(page);
-    box = newTextBox(name, page);
+    box = NewAnalysisTextBox(name, page);
     layout->addWidget(box);
     return page;
 }
@@ -87,15 +78,15 @@ TfrmYear::TfrmYear(QWidget* mainWindow)
     balanceTitle->addWidget(Label2);
     balanceTitle->addWidget(Button1);
     balanceTitle->addStretch(1);
-    Memo1 = newTextBox(QStringLiteral("Memo1"), this);
+    Memo1 = NewAnalysisTextBox(QStringLiteral("Memo1"), this);
 
     Edit3 = newField(QStringLiteral("Edit3"), this);
     auto* ganDeFuLine = new QHBoxLayout;
     ganDeFuLine->addWidget(new QLabel(QStringLiteral("是否干德符:"), this));
     ganDeFuLine->addWidget(Edit3, 1);
 
-    Memo10 = newTextBox(QStringLiteral("Memo10"), this);
-    Memo11 = newTextBox(QStringLiteral("Memo11"), this);
+    Memo10 = NewAnalysisTextBox(QStringLiteral("Memo10"), this);
+    Memo11 = NewAnalysisTextBox(QStringLiteral("Memo11"), this);
     auto* treatments = new QGridLayout;
     treatments->addWidget(new QLabel(QStringLiteral("运气同治:"), this), 0, 0);
     treatments->addWidget(new QLabel(QStringLiteral("运气合治:"), this), 0, 1);
@@ -152,13 +143,7 @@ void TfrmYear::showAnalysis(const WholeYearAnalysis& a)
     Memo7->setPlainText(a.sitianRule);
     Memo8->setPlainText(a.zaiquanExcess);
     Memo9->setPlainText(a.zaiquanRule);
-    if (!m_placed) {
-        CenterOnScreen(this);
-        m_placed = true;
-    }
-    show();
-    raise();
-    activateWindow();
+    ShowAnalysisWindow(this, m_placed);
 }
 
 QString TfrmYear::BalanceMethodExplanation()
