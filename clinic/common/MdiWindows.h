@@ -25,6 +25,20 @@ QMdiSubWindow* showMdiChild(QWidget* window);
 // "TfrmOpenPaper") equals className, compared without regard to case.
 QList<QWidget*> mdiChildrenOfClass(const QString& className);
 
+// Makes a new W and lets prepare() fill it; an exception while doing either
+// is swallowed, the half-made window deleted, and the result is empty.
+template <class W, class Prepare>
+std::unique_ptr<W> makePreparedWindow(Prepare& prepare)
+{
+    try {
+        auto window = std::make_unique<W>();
+        prepare(*window);
+        return window;
+    } catch (const std::exception&) {
+        return nullptr;
+    }
+}
+
 // The opener convention of MDI child windows: makes a new W, lets prepare()
 // fill it, and shows it as a new tab. When making or preparing throws, the
 // half-made window is deleted, nothing is shown and the result is false.
@@ -33,13 +47,9 @@ QList<QWidget*> mdiChildrenOfClass(const QString& className);
 template <class W, class Prepare>
 bool openMdiWindow(Prepare prepare)
 {
-    std::unique_ptr<W> window;
-    try {
-        window = std::make_unique<W>();
-        prepare(*window);
-    } catch (const std::exception&) {
+    std::unique_ptr<W> window = makePreparedWindow<W>(prepare);
+    if (!window)
         return false;
-    }
     showMdiChild(window.release());
     return true;
 }
@@ -57,13 +67,9 @@ bool openMdiWindow()
 template <class W, class Prepare>
 bool openModalWindow(Prepare prepare)
 {
-    std::unique_ptr<W> window;
-    try {
-        window = std::make_unique<W>();
-        prepare(*window);
-    } catch (const std::exception&) {
+    std::unique_ptr<W> window = makePreparedWindow<W>(prepare);
+    if (!window)
         return false;
-    }
     ApplySkin(window.get());
     window->exec();
     return true;
