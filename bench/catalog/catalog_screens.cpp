@@ -10,7 +10,7 @@
 // puts the window's current row into editing first.
 
 #include "clinic/app/ClinicProgram.h"
-#include "clinic/app/TDM.h"
+#include "clinic/db/TDM.h"
 #include "clinic/app/TfrmMain.h"
 #include "clinic/catalog/U_goods.h"
 #include "clinic/catalog/U_goodsclass.h"

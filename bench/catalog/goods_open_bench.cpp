@@ -7,7 +7,7 @@
 // current folder) and reused by later runs. Run it offscreen or under Xvfb:
 //   QT_QPA_PLATFORM=offscreen build/bin/goods_open_bench
 
-#include "clinic/app/TDM.h"
+#include "clinic/db/TDM.h"
 #include "clinic/catalog/U_goods.h"
 #include "clinic/common/Skins.h"
 #include "clinic/db/ClinicSchema.h"

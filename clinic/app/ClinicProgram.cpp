@@ -1,7 +1,7 @@
 #include "clinic/app/ClinicProgram.h"
 
 #include "clinic/app/Login.h"
-#include "clinic/app/TDM.h"
+#include "clinic/db/TDM.h"
 #include "clinic/app/Tfrmabout.h"
 #include "clinic/app/TfrmMain.h"
 #include "clinic/app/TfrmPrintPaper.h"

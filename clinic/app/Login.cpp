@@ -1,6 +1,6 @@
 #include "clinic/app/Login.h"
 
-#include "clinic/app/TDM.h"
+#include "clinic/db/TDM.h"
 #include "clinic/app/UserInfo.h"
 #include "clinic/common/ProgramValues.h"
 #include "clinic/common/Skins.h"

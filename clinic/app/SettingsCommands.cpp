@@ -1,6 +1,6 @@
 #include "clinic/app/SettingsCommands.h"
 
-#include "clinic/app/TDM.h"
+#include "clinic/db/TDM.h"
 #include "clinic/common/ProgramValues.h"
 #include "platform/widgets/Messages.h"
 

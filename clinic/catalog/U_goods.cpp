@@ -1,6 +1,6 @@
 #include "clinic/catalog/U_goods.h"
 
-#include "clinic/app/TDM.h"
+#include "clinic/db/TDM.h"
 #include "clinic/catalog/CategoryOps.h"
 #include "clinic/catalog/InventoryOps.h"
 #include "clinic/catalog/U_goodsclass.h"

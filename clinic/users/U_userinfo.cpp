@@ -1,6 +1,6 @@
 #include "clinic/users/U_userinfo.h"
 
-#include "clinic/app/TDM.h"
+#include "clinic/db/TDM.h"
 #include "clinic/common/MaintenanceController.h"
 #include "platform/widgets/FieldBinder.h"
 #include "clinic/common/MaintenanceLayout.h"

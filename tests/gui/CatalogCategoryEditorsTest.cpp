@@ -2,7 +2,7 @@
 // add, edit, cancel, delete, and what a failed post leaves behind.
 #include "CatalogTestHelpers.h"
 #include "GuiTestSupport.h"
-#include "clinic/app/TDM.h"
+#include "clinic/db/TDM.h"
 #include "clinic/catalog/U_goodsclass.h"
 #include "clinic/catalog/U_paperclass.h"
 #include "clinic/db/ClinicSchema.h"

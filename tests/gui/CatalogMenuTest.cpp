@@ -4,7 +4,7 @@
 #include "GuiTestSupport.h"
 #include "clinic/app/NoteMdiArea.h"
 #include "clinic/app/Openers.h"
-#include "clinic/app/TDM.h"
+#include "clinic/db/TDM.h"
 #include "clinic/app/TfrmMain.h"
 #include "clinic/catalog/U_goods.h"
 #include "clinic/catalog/U_goodsclass.h"

@@ -3,7 +3,7 @@
 // category, positioning, the category editor, and adding to a prescription.
 #include "CatalogTestHelpers.h"
 #include "GuiTestSupport.h"
-#include "clinic/app/TDM.h"
+#include "clinic/db/TDM.h"
 #include "clinic/catalog/U_goods.h"
 #include "clinic/catalog/U_goodsclass.h"
 #include "clinic/common/InputCode.h"

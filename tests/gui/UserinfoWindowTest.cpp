@@ -2,7 +2,7 @@
 // outside 新增/修改, saving without checks, deleting every user.
 #include "CatalogTestHelpers.h"
 #include "GuiTestSupport.h"
-#include "clinic/app/TDM.h"
+#include "clinic/db/TDM.h"
 #include "clinic/db/ClinicSchema.h"
 #include "clinic/users/U_userinfo.h"
 #include "platform/data/DataSet.h"

@@ -15,7 +15,7 @@
 // Run it in a working folder that holds OK.db; it prints the time in
 // milliseconds on standard error.
 #include "clinic/app/ClinicProgram.h"
-#include "clinic/app/TDM.h"
+#include "clinic/db/TDM.h"
 #include "clinic/app/TfrmMain.h"
 #include "clinic/common/MdiWindows.h"
 #include "platform/widgets/DataGrid.h"

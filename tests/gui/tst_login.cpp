@@ -4,7 +4,7 @@
 #include "GuiTestSupport.h"
 #include "clinic/app/ClinicProgram.h"
 #include "clinic/app/Login.h"
-#include "clinic/app/TDM.h"
+#include "clinic/db/TDM.h"
 #include "clinic/app/TfrmMain.h"
 #include "clinic/app/UserInfo.h"
 #include "clinic/common/ProgramValues.h"

@@ -4,7 +4,7 @@
 #include "clinic/app/NoteMdiArea.h"
 #include "clinic/app/Openers.h"
 #include "clinic/app/RelatedPrograms.h"
-#include "clinic/app/TDM.h"
+#include "clinic/db/TDM.h"
 #include "clinic/app/Tfrmabout.h"
 #include "clinic/app/TfrmMain.h"
 #include "clinic/common/MdiWindows.h"

@@ -1,4 +1,4 @@
-#include "clinic/app/TDM.h"
+#include "clinic/db/TDM.h"
 
 #include <stdexcept>
 
