@@ -13,30 +13,32 @@ QStringList textsOf(const Row& row, const QStringList& columns)
     return texts;
 }
 
-CellAnalysis movementCell(Database& db, const ClickedCell& cell)
+// A coloured movement or qi cell: its caption, and the texts of its row in
+// the table keyed by the cell's text.
+CellAnalysis keyedCell(Database& db, const ClickedCell& cell, CellAnalysis::Window window, const QString& table,
+                       const QString& keyColumn, const QStringList& textColumns)
 {
     CellAnalysis a;
-    a.window = CellAnalysis::Window::MovementCell;
+    a.window = window;
     a.caption = cell.ClickedRowKind + QStringLiteral("的") + cell.ClickedColumn + QStringLiteral(":") + cell.ClickedText;
-    const Row row = db.query(QStringLiteral("select * from 五运胜复 where 五运='") + escapeSql(cell.ClickedText)
-                             + QStringLiteral("'"))
+    const Row row = db.query(QStringLiteral("select * from ") + table + QStringLiteral(" where ") + keyColumn
+                             + QStringLiteral("='") + escapeSql(cell.ClickedText) + QStringLiteral("'"))
                         .firstOrEmpty();
-    a.texts = textsOf(row, {QStringLiteral("三气之纪"), QStringLiteral("胜"), QStringLiteral("复"),
-                            QStringLiteral("郁发")});
+    a.texts = textsOf(row, textColumns);
     return a;
+}
+
+CellAnalysis movementCell(Database& db, const ClickedCell& cell)
+{
+    return keyedCell(db, cell, CellAnalysis::Window::MovementCell, QStringLiteral("五运胜复"), QStringLiteral("五运"),
+                     {QStringLiteral("三气之纪"), QStringLiteral("胜"), QStringLiteral("复"), QStringLiteral("郁发")});
 }
 
 CellAnalysis qiCell(Database& db, const ClickedCell& cell)
 {
-    CellAnalysis a;
-    a.window = CellAnalysis::Window::QiCell;
-    a.caption = cell.ClickedRowKind + QStringLiteral("的") + cell.ClickedColumn + QStringLiteral(":") + cell.ClickedText;
-    const Row row = db.query(QStringLiteral("select * from 六气胜复 where 六气='") + escapeSql(cell.ClickedText)
-                             + QStringLiteral("'"))
-                        .firstOrEmpty();
-    a.texts = textsOf(row, {QStringLiteral("淫胜"), QStringLiteral("淫胜治则"), QStringLiteral("复气"),
-                            QStringLiteral("复气治则")});
-    return a;
+    return keyedCell(db, cell, CellAnalysis::Window::QiCell, QStringLiteral("六气胜复"), QStringLiteral("六气"),
+                     {QStringLiteral("淫胜"), QStringLiteral("淫胜治则"), QStringLiteral("复气"),
+                      QStringLiteral("复气治则")});
 }
 
 CellAnalysis qiAnalysis(Database& db, const ClickedCell& cell, const QString& yearBranch)
