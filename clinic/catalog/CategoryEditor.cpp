@@ -24,22 +24,16 @@ CategoryEditor::CategoryEditor(const CategoryEditorKind& kind, QWidget* parent)
     , DBGridEh1(new DataGrid(this))
     , bsSkinDBEdit1(new QLineEdit(this))
     , DBMemo1(new QPlainTextEdit(this))
-    , bsSkinButton1(new QPushButton(QStringLiteral("新增"), this))
-    , bsSkinButton2(new QPushButton(QStringLiteral("删除"), this))
-    , bsSkinButton3(new QPushButton(QStringLiteral("修改"), this))
-    , bsSkinButton4(new QPushButton(QStringLiteral("保存"), this))
-    , bsSkinButton5(new QPushButton(QStringLiteral("取消"), this))
-    , bsSkinButton6(new QPushButton(QStringLiteral("刷新"), this))
 {
     setWindowTitle(kind.caption);
     ADOQuery1->setObjectName(QStringLiteral("ADOQuery1"));
     DBGridEh1->setObjectName(QStringLiteral("DBGridEh1"));
     bsSkinDBEdit1->setObjectName(QStringLiteral("bsSkinDBEdit1"));
     DBMemo1->setObjectName(QStringLiteral("DBMemo1"));
+    std::tie(bsSkinButton1, bsSkinButton2, bsSkinButton3, bsSkinButton4, bsSkinButton5, bsSkinButton6) =
+        makeMaintenanceButtons(this, 1);
     const QList<QPushButton*> buttons{bsSkinButton1, bsSkinButton2, bsSkinButton3, bsSkinButton4, bsSkinButton5,
                                       bsSkinButton6};
-    for (int i = 0; i < buttons.size(); ++i)
-        buttons[i]->setObjectName(QStringLiteral("bsSkinButton%1").arg(i + 1));
 
     if (kind.fixedClass.isEmpty()) {
         auto* classes = new QComboBox(this);

@@ -160,12 +160,8 @@ void TfrmGoods::buildWidgets()
     for (int column : {1, 3, 5})
         panel->setColumnStretch(column, 1);
 
-    bsSkinButton2 = makeButton(QStringLiteral("bsSkinButton2"), QStringLiteral("新增"), right);
-    bsSkinButton3 = makeButton(QStringLiteral("bsSkinButton3"), QStringLiteral("删除"), right);
-    bsSkinButton4 = makeButton(QStringLiteral("bsSkinButton4"), QStringLiteral("修改"), right);
-    bsSkinButton5 = makeButton(QStringLiteral("bsSkinButton5"), QStringLiteral("保存"), right);
-    bsSkinButton6 = makeButton(QStringLiteral("bsSkinButton6"), QStringLiteral("取消"), right);
-    bsSkinButton7 = makeButton(QStringLiteral("bsSkinButton7"), QStringLiteral("刷新"), right);
+    std::tie(bsSkinButton2, bsSkinButton3, bsSkinButton4, bsSkinButton5, bsSkinButton6, bsSkinButton7) =
+        makeMaintenanceButtons(right, 2);
     bsSkinButton8 = makeButton(QStringLiteral("bsSkinButton8"), QStringLiteral("添加到开药方"), right);
 
     // Right, below: the drugs of the category.

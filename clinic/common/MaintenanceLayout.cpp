@@ -54,3 +54,14 @@ GridColumn numberColumn(const QString& field, int displayWidth, std::function<QS
     column.alignment = Qt::AlignRight | Qt::AlignVCenter;
     return column;
 }
+
+MaintenanceButtonRow makeMaintenanceButtons(QWidget* parent, int firstNumber)
+{
+    auto make = [&](int offset, const QString& caption) {
+        auto* button = new QPushButton(caption, parent);
+        button->setObjectName(QStringLiteral("bsSkinButton%1").arg(firstNumber + offset));
+        return button;
+    };
+    return {make(0, QStringLiteral("新增")), make(1, QStringLiteral("删除")), make(2, QStringLiteral("修改")),
+            make(3, QStringLiteral("保存")), make(4, QStringLiteral("取消")), make(5, QStringLiteral("刷新"))};
+}

@@ -4,11 +4,13 @@
 
 #include <QList>
 #include <QString>
+#include <tuple>
 
 class QAbstractButton;
 class QGridLayout;
 class QHBoxLayout;
 class QLabel;
+class QPushButton;
 class QWidget;
 
 // The look shared by maintenance windows: labels right-aligned beside their
@@ -19,6 +21,11 @@ class QWidget;
 // edit gets its label at the top. Returns the label.
 QLabel* addLabelledRow(QGridLayout* grid, int row, const QString& label, QWidget* edit, int pair = 0,
                        int editColumnSpan = 1);
+
+// The six buttons of a maintenance window, 新增 删除 修改 保存 取消 刷新 in
+// this order, named bsSkinButtonN from firstNumber on.
+using MaintenanceButtonRow = std::tuple<QPushButton*, QPushButton*, QPushButton*, QPushButton*, QPushButton*, QPushButton*>;
+MaintenanceButtonRow makeMaintenanceButtons(QWidget* parent, int firstNumber);
 
 // The buttons side by side at the left, all of one width.
 QHBoxLayout* buttonRow(const QList<QAbstractButton*>& buttons);

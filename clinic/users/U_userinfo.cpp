@@ -22,12 +22,6 @@ TfrmUserinfo::TfrmUserinfo(QWidget* parent)
     , bsSkinDBEdit1(new QLineEdit(this))
     , bsSkinDBEdit2(new QLineEdit(this))
     , bsSkinDBEdit3(new QLineEdit(this))
-    , bsSkinButton1(new QPushButton(QStringLiteral("新增"), this))
-    , bsSkinButton2(new QPushButton(QStringLiteral("删除"), this))
-    , bsSkinButton3(new QPushButton(QStringLiteral("修改"), this))
-    , bsSkinButton4(new QPushButton(QStringLiteral("保存"), this))
-    , bsSkinButton5(new QPushButton(QStringLiteral("取消"), this))
-    , bsSkinButton6(new QPushButton(QStringLiteral("刷新"), this))
 {
     setWindowTitle(QStringLiteral("用户列表维护"));
     ADOQuery1->setObjectName(QStringLiteral("ADOQuery1"));
@@ -35,10 +29,10 @@ TfrmUserinfo::TfrmUserinfo(QWidget* parent)
     bsSkinDBEdit1->setObjectName(QStringLiteral("bsSkinDBEdit1"));
     bsSkinDBEdit2->setObjectName(QStringLiteral("bsSkinDBEdit2"));
     bsSkinDBEdit3->setObjectName(QStringLiteral("bsSkinDBEdit3"));
+    std::tie(bsSkinButton1, bsSkinButton2, bsSkinButton3, bsSkinButton4, bsSkinButton5, bsSkinButton6) =
+        makeMaintenanceButtons(this, 1);
     const QList<QPushButton*> buttons{bsSkinButton1, bsSkinButton2, bsSkinButton3, bsSkinButton4, bsSkinButton5,
                                       bsSkinButton6};
-    for (int i = 0; i < buttons.size(); ++i)
-        buttons[i]->setObjectName(QStringLiteral("bsSkinButton%1").arg(i + 1));
 
     auto* fieldsGrid = new QGridLayout;
     addLabelledRow(fieldsGrid, 0, QStringLiteral("登陆名："), bsSkinDBEdit1);
